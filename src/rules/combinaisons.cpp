@@ -1,0 +1,42 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "rules/combinaisons.h"
+
+#include <algorithm>
+
+namespace tavlo::regles {
+
+namespace {
+
+const Combinaison* chercher(std::int32_t valeur) {
+    const auto it = std::find_if(TableCombinaisons.begin(), TableCombinaisons.end(),
+                                 [valeur](const Combinaison& c) { return c.valeur == valeur; });
+    return it == TableCombinaisons.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+std::int32_t rangDe(std::int32_t valeur) {
+    const Combinaison* c = chercher(valeur);
+    return c ? c->rang : RANG_ORDINAIRE;
+}
+
+std::int32_t jetonsDe(std::int32_t valeur) {
+    const Combinaison* c = chercher(valeur);
+    return c ? c->jetons : 1;
+}
+
+std::int32_t valeurDe(std::int32_t a, std::int32_t b, std::int32_t c) {
+    std::array<std::int32_t, 3> faces{a, b, c};
+    std::sort(faces.begin(), faces.end(), std::greater<>());
+    return faces[0] * 100 + faces[1] * 10 + faces[2];
+}
+
+void valoriser(EtatJeu& etat) {
+    for (int de = 1; de <= NB_DES; ++de) {
+        etat.NbFaces[etat.ValDe[de]] += 1;
+    }
+    etat.Valeur = valeurDe(etat.ValDe[1], etat.ValDe[2], etat.ValDe[3]);
+    etat.Rang = rangDe(etat.Valeur);
+}
+
+} // namespace tavlo::regles

@@ -1,0 +1,35 @@
+// Copyright 2026 the Tavlo32 developers.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <variant>
+
+namespace tavlo::regles {
+
+// The sounds stored in the program, by their stored names.
+enum class Son { LANCER, BRAVO, MEILLEUR };
+
+// The kinds of message box: a warning, an information, or a custom box titled with the
+// application's title and without an icon.
+enum class TypeBoite { Avertissement, Information, Personnalise };
+
+struct JouerSon {
+    Son son;
+    bool operator==(const JouerSon&) const = default;
+};
+
+struct AfficherBoite {
+    TypeBoite type;
+    std::string texte; // a carriage return starts a new line
+    bool operator==(const AfficherBoite&) const = default;
+};
+
+// What the core asks of the shell, taken in the order it was queued.
+using Effet = std::variant<JouerSon, AfficherBoite>;
+
+std::ostream& operator<<(std::ostream& os, Son son);
+std::ostream& operator<<(std::ostream& os, TypeBoite type);
+std::ostream& operator<<(std::ostream& os, const Effet& effet);
+
+} // namespace tavlo::regles

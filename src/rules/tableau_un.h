@@ -1,0 +1,39 @@
+// Copyright 2026 the Tavlo32 developers.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <ostream>
+
+namespace tavlo::regles {
+
+// A fixed array indexed from 1, as the game counts dice (1..3), faces (1..6) and token slots
+// (1..11). An index outside 1..N throws std::out_of_range instead of touching other memory.
+template <typename T, int N> class TableauUn {
+public:
+    static constexpr int taille = N;
+
+    constexpr TableauUn() = default;
+    constexpr explicit TableauUn(const T& valeur) { m_valeurs.fill(valeur); }
+
+    constexpr T& operator[](int k) { return m_valeurs.at(static_cast<std::size_t>(k - 1)); }
+    constexpr const T& operator[](int k) const {
+        return m_valeurs.at(static_cast<std::size_t>(k - 1));
+    }
+    constexpr void remplir(const T& valeur) { m_valeurs.fill(valeur); }
+
+    bool operator==(const TableauUn&) const = default;
+
+    friend std::ostream& operator<<(std::ostream& os, const TableauUn& t) {
+        os << '[';
+        for (int k = 1; k <= N; ++k) {
+            os << (k > 1 ? " " : "") << t[k];
+        }
+        return os << ']';
+    }
+
+private:
+    std::array<T, N> m_valeurs{};
+};
+
+} // namespace tavlo::regles

@@ -1,0 +1,124 @@
+// Copyright 2026 the Tavlo32 developers.
+#pragma once
+
+#include "ordy/tour_ordy.h"
+#include "rules/partie.h"
+#include "turn/generateur.h"
+#include "turn/horloge.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tavlo::tour {
+
+using regles::Siege;
+
+// What a window-based design would keep in its window, here held by the game and only drawn by
+// the shell. Faces are 1..6; 0 is a box that has no picture yet.
+struct Fenetre {
+    regles::TableauUn<int, regles::NB_DES> imageDe;       // face shown by De1..De3
+    regles::TableauUn<int, regles::NB_DES> imageSelectDe; // face shown by SelectDe1..SelectDe3
+    regles::TableauUn<bool, regles::NB_DES> ecarte;       // die N set aside: SelectDeN shown, DeN hidden
+    bool desActifs = true;   // the six dice images take clicks
+    bool gobeletVisible = false;
+    bool butStopActif = true;
+    std::string etiLancer;   // "Lancer n° " and the number of the next throw
+    std::string cpsMaxi{regles::textes::COUPS_MAXI_DEPART};
+    bool son = true;         // the menu's sound switch
+    bool sablier = false;    // the hourglass cursor, shown while a throw animates
+
+    bool operator==(const Fenetre&) const = default;
+};
+
+// Where a token image stands.
+enum class Rangee { Pot, Joueur1, Joueur2 };
+
+// The one object that owns the game. The window forwards its clicks, menu commands and timer
+// ticks to the operations of the same names, then draws what this object holds and takes the
+// effects it queued, in order.
+class Jeu final : private ordy::Table {
+public:
+    explicit Jeu(const Horloge& horloge);
+
+    // Window and menu.
+    void FormCreate();
+    void MenuNouvelleClick();
+    void GobeletClick();
+    void De1Click() { DeClick(1); }
+    void De2Click() { DeClick(2); }
+    void De3Click() { DeClick(3); }
+    void SelectDe1Click() { SelectDeClick(1); }
+    void SelectDe2Click() { SelectDeClick(2); }
+    void SelectDe3Click() { SelectDeClick(3); }
+    void DeClick(int de);
+    void SelectDeClick(int de);
+    void ButStopClick();
+    void TempoTimer();
+    void MenuZeroClick();
+    void MenuSonClick();
+
+    // What "1 Joueur" and "2 Joueurs" do once the names dialog has closed: the names typed, or
+    // nothing when it was cancelled.
+    void unJoueur(const std::optional<std::string>& nom1);
+    void deuxJoueurs(const std::optional<std::pair<std::string, std::string>>& noms);
+
+    // The text of the rounds-won box.
+    std::string texteManches() const;
+
+    // Effects queued since the last call, in order. A message box among them holds the game until
+    // the shell reports it closed with BoiteFermee(); ticks meanwhile only raise TopTempo.
+    std::vector<regles::Effet> prendreEffets();
+    void BoiteFermee();
+
+    // What the window draws.
+    const regles::EtatJeu& etat() const { return m_partie.etat; }
+    const Fenetre& fenetre() const { return m_fenetre; }
+    const std::string& nomJoueur(Siege s) const { return m_partie.nom(s); }
+    std::optional<Siege> tour() const { return m_partie.tour; }
+    std::string etiJoueur() const { return m_partie.etiJoueur(); }
+    bool etiReposVisible() const { return m_partie.etiReposVisible(); }
+    bool jetonVisible(Rangee rangee, int slot) const;
+
+    // Whether a click on each element is taken now. A hidden or disabled element takes none, and
+    // none of the human's controls does while a throw animates, ORDY plays or a box is open.
+    bool gobeletCliquable() const;
+    bool deCliquable(int de) const;
+    bool selectDeCliquable(int de) const;
+    bool butStopCliquable() const;
+
+    bool lancerEnCours() const override { return m_lanceur.has_value(); }
+    bool ordyJoue() const { return m_ordy.enCours(); }
+    bool enAttenteBoite() const { return m_partie.boitesOuvertes > 0; }
+
+private:
+    enum class Lanceur { Humain, Ordy };
+
+    // ordy::Table
+    regles::EtatJeu& etatJeu() override { return m_partie.etat; }
+    void LANCER() override { LANCER(Lanceur::Ordy); }
+    void remettreEnJeu() override;
+    void ecarter(int de) override;
+    void passer() override { passe(); }
+
+    void LANCER(Lanceur lanceur);
+    void dessinerImage();
+    void finirLancer();
+    void passe();
+    void OrdiJoue() { m_ordy.OrdiJoue(); }
+    bool humainPeutJouer() const;
+    void afficherCoupsMaxi();
+    void afficherNumLancer();
+    // Runs whatever the ticks already raised allow: frames of a throw, ORDY's steps.
+    void avancer();
+
+    const Horloge& m_horloge;
+    Generateur m_generateur;
+    regles::Partie m_partie;
+    Fenetre m_fenetre;
+    std::optional<Lanceur> m_lanceur; // the throw that animates and who started it
+    ordy::TourOrdy m_ordy{*this};
+};
+
+} // namespace tavlo::tour
