@@ -1,0 +1,57 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "rules/verification_noms.h"
+
+#include "rules/textes_noms.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace tavlo::regles {
+namespace {
+
+using textes::NOM_RESERVE;
+using textes::NOMS_MANQUANTS;
+
+struct CasNoms {
+    std::string_view nom1;
+    std::string_view nom2;
+    bool nom2Visible;
+    std::vector<std::string_view> attendus;
+};
+
+std::ostream& operator<<(std::ostream& os, const CasNoms& c) {
+    return os << "nom1=\"" << c.nom1 << "\" nom2=\"" << c.nom2 << "\" nom2 "
+              << (c.nom2Visible ? "visible" : "cache");
+}
+
+class VerificationNoms : public testing::TestWithParam<CasNoms> {};
+
+TEST_P(VerificationNoms, DonneLesAvertissementsDansLOrdre) {
+    const CasNoms& c = GetParam();
+    EXPECT_EQ(verifierNoms(c.nom1, c.nom2, c.nom2Visible), c.attendus) << c;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, VerificationNoms,
+    testing::Values(
+        // Accepted.
+        CasNoms{"PAUL", "JEAN", true, {}}, CasNoms{"PAUL", "", false, {}},
+        CasNoms{"PAUL", "PAUL", true, {}}, CasNoms{" ", "  ", true, {}},
+        CasNoms{"ORDYNATEUR", "XORDY", true, {}}, CasNoms{"ordy", "Ordy", true, {}},
+        // One field missing, or both: a single warning.
+        CasNoms{"", "", true, {NOMS_MANQUANTS}}, CasNoms{"", "JEAN", true, {NOMS_MANQUANTS}},
+        CasNoms{"PAUL", "", true, {NOMS_MANQUANTS}}, CasNoms{"", "", false, {NOMS_MANQUANTS}},
+        // The computer's name, in a shown or a hidden field.
+        CasNoms{"ORDY", "JEAN", true, {NOM_RESERVE}}, CasNoms{"PAUL", "ORDY", true, {NOM_RESERVE}},
+        CasNoms{"PAUL", "ORDY", false, {NOM_RESERVE}}, CasNoms{"ORDY", "ORDY", true, {NOM_RESERVE}},
+        CasNoms{"ORDY", "", false, {NOM_RESERVE}},
+        // Both checks fire on one press, the missing name first.
+        CasNoms{"", "ORDY", true, {NOMS_MANQUANTS, NOM_RESERVE}},
+        CasNoms{"", "ORDY", false, {NOMS_MANQUANTS, NOM_RESERVE}},
+        CasNoms{"ORDY", "", true, {NOMS_MANQUANTS, NOM_RESERVE}}));
+
+} // namespace
+} // namespace tavlo::regles
