@@ -26,8 +26,8 @@ class TourOrdy {
 public:
     explicit TourOrdy(Table& table) : m_table(table) {}
 
-    void OrdiJoue();  // starts a turn; the next call of avancer() throws
-    void arreter();   // a new game stops the turn wherever it is
+    void OrdiJoue(); // starts a turn; the next call of avancer() throws
+    void arreter();  // a new game stops the turn wherever it is
     bool enCours() const { return m_etape != Etape::Inactive; }
 
     // Takes the next step the state allows; false when the turn waits for a tick or a throw.

@@ -17,9 +17,22 @@ struct Combinaison {
 // The sixteen named combinations in order of strength, strongest first. 211 ranks after the
 // triples although it is built like 611..311, and 221 is no combination at all.
 inline constexpr std::array<Combinaison, 16> TableCombinaisons{{
-    {1, 421, 10}, {2, 111, 7},  {3, 611, 6},  {4, 511, 5},  {5, 411, 4},  {6, 311, 3},
-    {7, 666, 3},  {8, 555, 3},  {9, 444, 3},  {10, 333, 3}, {11, 222, 3}, {12, 211, 2},
-    {13, 654, 2}, {14, 543, 2}, {15, 432, 2}, {16, 321, 2},
+    {1, 421, 10},
+    {2, 111, 7},
+    {3, 611, 6},
+    {4, 511, 5},
+    {5, 411, 4},
+    {6, 311, 3},
+    {7, 666, 3},
+    {8, 555, 3},
+    {9, 444, 3},
+    {10, 333, 3},
+    {11, 222, 3},
+    {12, 211, 2},
+    {13, 654, 2},
+    {14, 543, 2},
+    {15, 432, 2},
+    {16, 321, 2},
 }};
 
 // Rank of any throw that is no named combination; it is worth one token.

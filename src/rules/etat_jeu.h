@@ -18,11 +18,11 @@ using Jetons = TableauUn<bool, NB_JETONS>;
 // loading phase.
 struct EtatJeu {
     // Dice and the latest throw.
-    TableauUn<std::int32_t, NB_DES> ValDe;    // face last drawn for each die; kept while set aside
+    TableauUn<std::int32_t, NB_DES> ValDe;     // face last drawn for each die; kept while set aside
     TableauUn<std::int32_t, NB_FACES> NbFaces; // how many dice show each face after the throw
-    std::int32_t CptAnim = 0;                  // frame counter of the throw: 1 at its start, 8 at its end
-    std::int32_t Valeur = 0;                   // the faces sorted high to low, read as 111..666
-    std::int32_t Rang = 0;                     // 1..16 for a named combination, 17 otherwise
+    std::int32_t CptAnim = 0; // frame counter of the throw: 1 at its start, 8 at its end
+    std::int32_t Valeur = 0;  // the faces sorted high to low, read as 111..666
+    std::int32_t Rang = 0;    // 1..16 for a named combination, 17 otherwise
 
     // The hand in progress.
     std::int32_t ValeurPremier = 0; // the first player's result; 0 while he is still playing
@@ -37,8 +37,8 @@ struct EtatJeu {
     Jetons Pot;
     Jetons Jetons1;
     Jetons Jetons2;
-    bool Charge = false;        // loading phase: a lost hand is paid from the pot
-    bool Repos = false;         // the previous hand was a tie; its stake waits in MiseRepos
+    bool Charge = false; // loading phase: a lost hand is paid from the pot
+    bool Repos = false;  // the previous hand was a tie; its stake waits in MiseRepos
     std::int32_t MiseRepos = 0;
 
     // The game as a whole.

@@ -45,13 +45,13 @@ std::ostream& operator<<(std::ostream& os, Siege s) {
 std::ostream& operator<<(std::ostream& os, const EtatJeu& e) {
     return os << "{ValDe " << e.ValDe << " NbFaces " << e.NbFaces << " CptAnim " << e.CptAnim
               << " Valeur " << e.Valeur << " Rang " << e.Rang << " ValeurPremier "
-              << e.ValeurPremier << " RangPremier " << e.RangPremier << " NumLancer "
-              << e.NumLancer << " CoupsMaxi " << e.CoupsMaxi << " CoupsRestants "
-              << e.CoupsRestants << " TopTempo " << e.TopTempo << " PremierTop " << e.PremierTop
-              << " Pot " << e.Pot << " Jetons1 " << e.Jetons1 << " Jetons2 " << e.Jetons2
-              << " Charge " << e.Charge << " Repos " << e.Repos << " MiseRepos " << e.MiseRepos
-              << " MancheFinie " << e.MancheFinie << " ModeSolo " << e.ModeSolo << " Manches1 "
-              << e.Manches1 << " Manches2 " << e.Manches2 << '}';
+              << e.ValeurPremier << " RangPremier " << e.RangPremier << " NumLancer " << e.NumLancer
+              << " CoupsMaxi " << e.CoupsMaxi << " CoupsRestants " << e.CoupsRestants
+              << " TopTempo " << e.TopTempo << " PremierTop " << e.PremierTop << " Pot " << e.Pot
+              << " Jetons1 " << e.Jetons1 << " Jetons2 " << e.Jetons2 << " Charge " << e.Charge
+              << " Repos " << e.Repos << " MiseRepos " << e.MiseRepos << " MancheFinie "
+              << e.MancheFinie << " ModeSolo " << e.ModeSolo << " Manches1 " << e.Manches1
+              << " Manches2 " << e.Manches2 << '}';
 }
 
 } // namespace tavlo::regles

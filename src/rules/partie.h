@@ -17,7 +17,9 @@ namespace tavlo::regles {
 // the names are only what the seats are called, so two humans may share a name.
 enum class Siege { Un = 1, Deux = 2 };
 
-inline Siege autre(Siege s) { return s == Siege::Un ? Siege::Deux : Siege::Un; }
+inline Siege autre(Siege s) {
+    return s == Siege::Un ? Siege::Deux : Siege::Un;
+}
 std::ostream& operator<<(std::ostream& os, Siege s);
 
 // The game as the rules see it: the record, the players' names, whose turn it is, and the effects

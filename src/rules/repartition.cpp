@@ -76,7 +76,8 @@ std::string texteFinDeManche(const Partie& p, Siege gagnant) {
     if (p.estOrdy(gagnant)) {
         texte = std::string(textes::MEILLEUR);
     } else {
-        texte = std::string(textes::BRAVO) + p.nom(gagnant) + std::string(textes::POINT_EXCLAMATION);
+        texte =
+            std::string(textes::BRAVO) + p.nom(gagnant) + std::string(textes::POINT_EXCLAMATION);
     }
     texte += textes::DEUX_CR;
     const bool uneChacun = p.etat.Manches1 == 1 && p.etat.Manches2 == 1;

@@ -20,14 +20,14 @@ using regles::Siege;
 struct Fenetre {
     regles::TableauUn<int, regles::NB_DES> imageDe;       // face shown by De1..De3
     regles::TableauUn<int, regles::NB_DES> imageSelectDe; // face shown by SelectDe1..SelectDe3
-    regles::TableauUn<bool, regles::NB_DES> ecarte;       // die N set aside: SelectDeN shown, DeN hidden
-    bool desActifs = true;   // the six dice images take clicks
+    regles::TableauUn<bool, regles::NB_DES> ecarte; // die N set aside: SelectDeN shown, DeN hidden
+    bool desActifs = true;                          // the six dice images take clicks
     bool gobeletVisible = false;
     bool butStopActif = true;
-    std::string etiLancer;   // "Lancer n° " and the number of the next throw
+    std::string etiLancer; // "Lancer n° " and the number of the next throw
     std::string cpsMaxi{regles::textes::COUPS_MAXI_DEPART};
-    bool son = true;         // the menu's sound switch
-    bool sablier = false;    // the hourglass cursor, shown while a throw animates
+    bool son = true;      // the menu's sound switch
+    bool sablier = false; // the hourglass cursor, shown while a throw animates
 
     bool operator==(const Fenetre&) const = default;
 };

@@ -1,0 +1,301 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "turn/jeu.h"
+
+#include "rules/combinaisons.h"
+#include "rules/textes.h"
+
+namespace tavlo::tour {
+
+using regles::NB_DES;
+namespace textes = regles::textes;
+
+namespace {
+constexpr int FACE_DEPART = 1;
+constexpr int DERNIERE_IMAGE = 8; // the counter passes 8 once the seventh frame is drawn
+} // namespace
+
+Jeu::Jeu(const Horloge& horloge) : m_horloge(horloge) {}
+
+void Jeu::FormCreate() {
+    m_fenetre.imageDe.remplir(FACE_DEPART);
+    m_fenetre.ecarte.remplir(false);
+    m_fenetre.desActifs = false;
+    m_fenetre.butStopActif = false;
+}
+
+void Jeu::MenuNouvelleClick() {
+    regles::EtatJeu& e = m_partie.etat;
+
+    // A new game stops whatever was under way and clears the interrupted hand, so that the first
+    // pass of the new game is a first player's pass.
+    m_lanceur.reset();
+    m_fenetre.sablier = false;
+    m_ordy.arreter();
+    e.ValeurPremier = 0;
+    e.RangPremier = 0;
+    e.Repos = false;
+    e.MiseRepos = 0;
+    m_fenetre.butStopActif = false;
+
+    e.MancheFinie = false;
+    e.NumLancer = 1;
+    m_fenetre.gobeletVisible = true;
+    e.Charge = true;
+    e.CoupsMaxi = 1;
+    e.CoupsRestants = e.CoupsMaxi;
+    afficherCoupsMaxi();
+    m_fenetre.imageDe.remplir(FACE_DEPART);
+    m_fenetre.desActifs = false;
+    e.Pot.remplir(true);
+    e.Jetons1.remplir(false);
+    e.Jetons2.remplir(false);
+    afficherNumLancer();
+    m_fenetre.ecarte.remplir(false);
+    m_partie.tour = Siege::Un;
+    avancer();
+}
+
+void Jeu::GobeletClick() {
+    if (!gobeletCliquable()) {
+        return;
+    }
+    LANCER(Lanceur::Humain);
+    avancer();
+}
+
+void Jeu::DeClick(int de) {
+    if (!deCliquable(de)) {
+        return;
+    }
+    m_fenetre.imageSelectDe[de] = m_fenetre.imageDe[de];
+    m_fenetre.ecarte[de] = true;
+    // No throw can be made with all three dice kept.
+    if (m_fenetre.ecarte[1] && m_fenetre.ecarte[2] && m_fenetre.ecarte[3]) {
+        m_fenetre.gobeletVisible = false;
+    }
+}
+
+void Jeu::SelectDeClick(int de) {
+    if (!selectDeCliquable(de)) {
+        return;
+    }
+    m_fenetre.ecarte[de] = false;
+    m_fenetre.gobeletVisible = true;
+}
+
+void Jeu::ButStopClick() {
+    if (!butStopCliquable()) {
+        return;
+    }
+    passe();
+    avancer();
+}
+
+void Jeu::TempoTimer() {
+    m_partie.etat.TopTempo = true;
+    avancer();
+}
+
+void Jeu::MenuZeroClick() {
+    m_partie.etat.Manches1 = 0;
+    m_partie.etat.Manches2 = 0;
+}
+
+void Jeu::MenuSonClick() {
+    m_fenetre.son = !m_fenetre.son;
+}
+
+void Jeu::unJoueur(const std::optional<std::string>& nom1) {
+    m_partie.nom(Siege::Un) = nom1.value_or(std::string(textes::JOUEUR1_DEFAUT));
+    m_partie.nom(Siege::Deux) = std::string(textes::NOM_ORDY);
+    m_partie.etat.ModeSolo = true;
+    m_partie.tour = Siege::Un;
+}
+
+void Jeu::deuxJoueurs(const std::optional<std::pair<std::string, std::string>>& noms) {
+    m_partie.etat.ModeSolo = false;
+    m_partie.nom(Siege::Un) = noms ? noms->first : std::string(textes::JOUEUR1_DEFAUT);
+    m_partie.nom(Siege::Deux) = noms ? noms->second : std::string(textes::JOUEUR2_DEFAUT);
+    m_partie.tour = Siege::Un;
+}
+
+std::string Jeu::texteManches() const {
+    const regles::EtatJeu& e = m_partie.etat;
+    return std::string(textes::MANCHES_POUR) + m_partie.nom(Siege::Un) +
+           std::string(textes::DEUX_POINTS) + std::to_string(e.Manches1) +
+           std::string(textes::DEUX_CR) + std::string(textes::MANCHES_POUR) +
+           m_partie.nom(Siege::Deux) + std::string(textes::DEUX_POINTS) +
+           std::to_string(e.Manches2);
+}
+
+std::vector<regles::Effet> Jeu::prendreEffets() {
+    std::vector<regles::Effet> effets;
+    effets.swap(m_partie.effets);
+    return effets;
+}
+
+void Jeu::BoiteFermee() {
+    if (m_partie.boitesOuvertes > 0) {
+        m_partie.boitesOuvertes -= 1;
+    }
+    avancer();
+}
+
+bool Jeu::jetonVisible(Rangee rangee, int slot) const {
+    const regles::EtatJeu& e = m_partie.etat;
+    switch (rangee) {
+    case Rangee::Pot:
+        // Before the first game the window shows a full pot although no game has filled it.
+        return e.Pot[slot] || !m_partie.tour.has_value();
+    case Rangee::Joueur1:
+        return e.Jetons1[slot];
+    case Rangee::Joueur2:
+        return e.Jetons2[slot];
+    }
+    return false;
+}
+
+bool Jeu::humainPeutJouer() const {
+    return !lancerEnCours() && !ordyJoue() && !enAttenteBoite();
+}
+
+bool Jeu::gobeletCliquable() const {
+    return m_fenetre.gobeletVisible && humainPeutJouer();
+}
+
+bool Jeu::deCliquable(int de) const {
+    return !m_fenetre.ecarte[de] && m_fenetre.desActifs && humainPeutJouer();
+}
+
+bool Jeu::selectDeCliquable(int de) const {
+    return m_fenetre.ecarte[de] && m_fenetre.desActifs && humainPeutJouer();
+}
+
+bool Jeu::butStopCliquable() const {
+    return m_fenetre.butStopActif && humainPeutJouer();
+}
+
+void Jeu::remettreEnJeu() {
+    m_fenetre.ecarte.remplir(false);
+}
+
+void Jeu::ecarter(int de) {
+    m_fenetre.imageSelectDe[de] = m_fenetre.imageDe[de];
+    m_fenetre.ecarte[de] = true;
+}
+
+void Jeu::LANCER(Lanceur lanceur) {
+    regles::EtatJeu& e = m_partie.etat;
+    m_fenetre.sablier = true;
+    m_fenetre.gobeletVisible = false;
+    e.NbFaces.remplir(0);
+    if (m_fenetre.son) {
+        m_partie.jouer(regles::Son::LANCER);
+    }
+    m_generateur.semer(m_horloge.millisecondesDuJour());
+    e.CptAnim = 1;
+    m_fenetre.desActifs = false;
+    m_lanceur = lanceur;
+    // The frames are drawn by the ticks; one already raised draws the first frame at once.
+}
+
+void Jeu::dessinerImage() {
+    regles::EtatJeu& e = m_partie.etat;
+    e.CptAnim += 1;
+    // Every die draws a face in every frame; the draw of a die set aside is discarded.
+    for (int de = 1; de <= NB_DES; ++de) {
+        const int face = m_generateur.face();
+        if (!m_fenetre.ecarte[de]) {
+            e.ValDe[de] = face;
+            m_fenetre.imageDe[de] = face;
+        }
+    }
+}
+
+void Jeu::finirLancer() {
+    regles::EtatJeu& e = m_partie.etat;
+    regles::valoriser(e);
+    if (e.NumLancer < e.CoupsMaxi) {
+        m_fenetre.gobeletVisible = true;
+        m_fenetre.desActifs = true;
+        e.NumLancer += 1;
+        afficherNumLancer();
+    } else {
+        e.NumLancer += 1;
+    }
+    e.CoupsRestants -= 1;
+    m_fenetre.sablier = false;
+
+    const Lanceur lanceur = *m_lanceur;
+    m_lanceur.reset();
+    if (lanceur == Lanceur::Humain) {
+        m_fenetre.butStopActif = true;
+    }
+}
+
+void Jeu::passe() {
+    regles::EtatJeu& e = m_partie.etat;
+    m_fenetre.butStopActif = false;
+    m_fenetre.gobeletVisible = false;
+
+    if (e.ValeurPremier != 0) {
+        regles::REPARTITION(m_partie);
+        e.CoupsMaxi = 3;
+    } else {
+        e.ValeurPremier = e.Valeur;
+        e.RangPremier = e.Rang;
+        // The second player may throw at most as often as the first one did.
+        e.CoupsMaxi = e.NumLancer - 1;
+        m_partie.tour = regles::autre(m_partie.tour.value());
+    }
+    // In the loading phase and in the hand replayed after a tie, every turn has one throw.
+    if (e.Charge || e.Repos) {
+        e.CoupsMaxi = 1;
+    }
+    afficherCoupsMaxi();
+    e.CoupsRestants = e.CoupsMaxi;
+
+    // All dice come back into play, and none can be set aside before the next throw.
+    m_fenetre.ecarte.remplir(false);
+    m_fenetre.desActifs = false;
+
+    if (e.MancheFinie) {
+        return;
+    }
+    e.NumLancer = 1;
+    afficherNumLancer();
+    m_fenetre.gobeletVisible = true;
+    if (m_partie.estOrdy(m_partie.tour.value())) {
+        OrdiJoue();
+    }
+}
+
+void Jeu::afficherCoupsMaxi() {
+    m_fenetre.cpsMaxi = std::string(textes::COUPS_MAXI) + std::to_string(m_partie.etat.CoupsMaxi);
+}
+
+void Jeu::afficherNumLancer() {
+    m_fenetre.etiLancer =
+        std::string(textes::LANCER_NUMERO) + std::to_string(m_partie.etat.NumLancer);
+}
+
+void Jeu::avancer() {
+    // A message box holds the game: ticks meanwhile only raise the flag.
+    while (!enAttenteBoite()) {
+        if (lancerEnCours()) {
+            regles::EtatJeu& e = m_partie.etat;
+            if (!e.TopTempo) {
+                return;
+            }
+            e.TopTempo = false;
+            dessinerImage();
+            if (e.CptAnim >= DERNIERE_IMAGE) {
+                finirLancer();
+            }
+        } else if (!m_ordy.enCours() || !m_ordy.avancer()) {
+            return;
+        }
+    }
+}
+
+} // namespace tavlo::tour
