@@ -44,9 +44,9 @@ struct Partie {
     std::string etiJoueur() const { return tour ? nom(*tour) : std::string(); }
     bool etiReposVisible() const { return etat.Repos; }
 
-    void jouer(Son son) { effets.push_back(JouerSon{son}); }
+    void jouer(Son son) { effets.emplace_back(std::in_place_type<JouerSon>, son); }
     void afficher(TypeBoite type, std::string texte) {
-        effets.push_back(AfficherBoite{type, std::move(texte)});
+        effets.emplace_back(std::in_place_type<AfficherBoite>, type, std::move(texte));
         ++boitesOuvertes;
     }
 };
