@@ -1,0 +1,130 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "ui/about_box.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <qdrawutil.h>
+
+namespace {
+
+const QColor MARINE(0, 0, 128);
+const QColor ARGENT(192, 192, 192);
+
+QFont msSansSerif(int pixels, bool gras = false) {
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+// Colours set for every colour group, so that the disabled panel does not grey its contents.
+void colorer(QWidget* widget, QPalette::ColorRole role, const QColor& couleur) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, couleur);
+    widget->setPalette(palette);
+}
+
+// A panel with a lowered outer bevel and a raised inner one, one pixel each.
+class PanneauBiseaute : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter peintre(this);
+        qDrawShadeRect(&peintre, rect(), palette(), true);
+        qDrawShadeRect(&peintre, rect().adjusted(1, 1, -1, -1), palette(), false);
+    }
+};
+
+// The green check mark drawn at the left of "OK".
+QIcon coche() {
+    QPixmap image(16, 16);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    QPainterPath trait;
+    trait.moveTo(2.5, 8.5);
+    trait.lineTo(6.5, 12.5);
+    trait.lineTo(13.5, 3.5);
+    peintre.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    peintre.drawPath(trait);
+    peintre.end();
+    QIcon icone(image);
+    // The panel's contents and the button keep their colours when disabled: no greyed glyph.
+    icone.addPixmap(image, QIcon::Disabled);
+    return icone;
+}
+
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place,
+                  const QFont& police) {
+    auto* label = new QLabel(texte, parent);
+    label->setObjectName(QLatin1String(nom));
+    label->setGeometry(place);
+    label->setFont(police);
+    colorer(label, QPalette::WindowText, Qt::black);
+    return label;
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("A propos"));
+    setFont(msSansSerif(11));
+    setFixedSize(298, 213);
+
+    Panel1 = new PanneauBiseaute(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(8, 8, 281, 169);
+    // Nothing in the panel takes the focus or the mouse.
+    Panel1->setEnabled(false);
+
+    ProductName = etiquette(Panel1, "ProductName", QStringLiteral("Tavlo32"), {104, 8, 62, 20},
+                            msSansSerif(16, true));
+    ProductName->setAutoFillBackground(true);
+    colorer(ProductName, QPalette::Window, ARGENT);
+    colorer(ProductName, QPalette::WindowText, Qt::yellow);
+    Version = etiquette(Panel1, "Version", QStringLiteral("Version 1.0"), {105, 28, 65, 13},
+                        msSansSerif(11, true));
+    Copyright = etiquette(Panel1, "Copyright",
+                          QStringLiteral("Copyright \u00a9 2026 les auteurs de Tavlo32"),
+                          {48, 52, 173, 13}, font());
+
+    Memo1 = new QPlainTextEdit(Panel1);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(8, 72, 265, 89);
+    Memo1->setFont(msSansSerif(13));
+    Memo1->setReadOnly(true);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    colorer(Memo1, QPalette::Base, MARINE);
+    colorer(Memo1, QPalette::Text, Qt::white);
+    Memo1->setPlainText(QStringLiteral("Trois dés, un gobelet et onze jetons.\n"
+                                       "Jouez à deux, ou contre ORDY.\n"
+                                       "Le 421 vaut dix jetons.\n"
+                                       "Qui garde les onze jetons perd la manche.\n"
+                                       "Bonne chance !"));
+
+    OKButton = new QPushButton(coche(), QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(120, 184, 75, 25);
+    OKButton->setDefault(true);
+    OKButton->setFocus();
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* ecran = screen()) {
+        QRect cadre = frameGeometry();
+        cadre.moveCenter(ecran->geometry().center());
+        move(cadre.topLeft());
+    }
+}

@@ -1,0 +1,81 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "ui/aide.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct Sujet {
+    int contexte;
+    const char* fichier;
+};
+
+// The help's topics by context number, as the menu asks for them.
+constexpr std::array<Sujet, 1> SUJETS{{{1, "tavlo32.html"}}};
+
+const QString TITRE = QStringLiteral("Aide de Tavlo32");
+const QString INTROUVABLE = QStringLiteral("Le fichier d'aide est introuvable : ");
+const QString DOSSIERS_CONSULTES = QStringLiteral("Dossiers consultés :");
+
+} // namespace
+
+QStringList TAide::dossiersAide() {
+    const QString programme = QCoreApplication::applicationDirPath();
+    return {QDir::cleanPath(programme + QStringLiteral("/aide")),
+            QDir::cleanPath(programme + QStringLiteral("/../share/tavlo32/aide"))};
+}
+
+TAide::TAide(QWidget* parent, QStringList dossiers)
+    : QWidget(parent, Qt::Window), m_dossiers(std::move(dossiers)),
+      m_navigateur(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("Aide"));
+    setWindowTitle(TITRE);
+    resize(640, 560);
+    m_navigateur->setObjectName(QStringLiteral("Navigateur"));
+    m_navigateur->setOpenExternalLinks(true);
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->addWidget(m_navigateur);
+}
+
+QString TAide::chercher(const QString& fichier) const {
+    for (const QString& dossier : m_dossiers) {
+        const QFileInfo page(QDir(dossier), fichier);
+        if (page.isFile()) {
+            return page.absoluteFilePath();
+        }
+    }
+    return {};
+}
+
+void TAide::montrerSujet(int contexte) {
+    const auto sujet = std::find_if(SUJETS.begin(), SUJETS.end(),
+                                    [contexte](const Sujet& s) { return s.contexte == contexte; });
+    const QString fichier =
+        sujet == SUJETS.end() ? QString::number(contexte) : QString::fromLatin1(sujet->fichier);
+    const QString chemin = sujet == SUJETS.end() ? QString() : chercher(fichier);
+    if (chemin.isEmpty()) {
+        QString message = QStringLiteral("<p>") + (INTROUVABLE + fichier).toHtmlEscaped() +
+                          QStringLiteral("</p><p>") + DOSSIERS_CONSULTES.toHtmlEscaped();
+        for (const QString& dossier : m_dossiers) {
+            message += QStringLiteral("<br>") + QDir::toNativeSeparators(dossier).toHtmlEscaped();
+        }
+        m_navigateur->setHtml(message + QStringLiteral("</p>"));
+        setWindowTitle(TITRE);
+    } else {
+        m_navigateur->setSource(QUrl::fromLocalFile(chemin));
+        const QString titre = m_navigateur->documentTitle();
+        setWindowTitle(titre.isEmpty() ? TITRE : titre);
+    }
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,32 @@
+// Copyright 2026 the Tavlo32 developers.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QTextBrowser;
+
+// The game's own help window: HTML pages kept in a folder beside the program, one page per topic.
+// It is a window of its own, not modal, so the game goes on while the help is open. When the
+// page cannot be found the window says so and where it looked.
+class TAide : public QWidget {
+    Q_OBJECT
+
+public:
+    // Where the help pages are looked for, in this order: "aide" beside the program (the build
+    // tree), then "share/tavlo32/aide" beside the program's bin folder (an installed game).
+    static QStringList dossiersAide();
+
+    explicit TAide(QWidget* parent, QStringList dossiers = dossiersAide());
+
+    // Shows the page of a topic given by its context number and brings the window forward.
+    // Topic 1 is the whole help of the game.
+    void montrerSujet(int contexte);
+
+private:
+    QString chercher(const QString& fichier) const;
+
+    QStringList m_dossiers;
+    QTextBrowser* m_navigateur;
+};

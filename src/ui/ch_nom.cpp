@@ -1,0 +1,155 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "ui/ch_nom.h"
+
+#include "rules/verification_noms.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int LONGUEUR_NOM = 10;
+
+// Names are stored in capitals. The validator may rewrite what is typed or pasted, so it
+// upper-cases and cuts there. A capital can be longer than its letter (ß gives SS): the cursor
+// follows the text before it.
+class ValidateurNom : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& texte, int& curseur) const override {
+        const QString avant = texte.left(curseur).toUpper();
+        texte = (avant + texte.mid(curseur).toUpper()).left(LONGUEUR_NOM);
+        curseur = static_cast<int>(std::min(avant.size(), texte.size()));
+        return Acceptable;
+    }
+};
+
+QFont msSansSerif(int pixels) {
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPixelSize(pixels);
+    return police;
+}
+
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place) {
+    auto* label = new QLabel(texte, parent);
+    label->setObjectName(QLatin1String(nom));
+    label->setGeometry(place);
+    label->setFont(msSansSerif(16));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit* saisie(QWidget* parent, const char* nom, QRect place) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(nom));
+    edit->setGeometry(place);
+    edit->setFont(msSansSerif(16));
+    edit->setMaxLength(LONGUEUR_NOM);
+    edit->setValidator(new ValidateurNom(edit));
+    return edit;
+}
+
+QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRect place) {
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(QLatin1String(nom));
+    b->setGeometry(place);
+    return b;
+}
+
+} // namespace
+
+TChNom::TChNom(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      m_bip([] { QApplication::beep(); }), m_avertissement([this](const QString& texte) {
+          QMessageBox boite(QMessageBox::Warning, QStringLiteral("Avertissement"), texte,
+                            QMessageBox::Ok, this);
+          boite.exec();
+      }) {
+    setObjectName(QStringLiteral("ChNom"));
+    setWindowTitle(QStringLiteral("Saisie du nom des joueurs"));
+    setFont(msSansSerif(11));
+    setFixedSize(313, 214);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(8, 8, 297, 161);
+
+    // The two blanks after "du" are part of the caption.
+    Label1 = etiquette(this, "Label1", QStringLiteral("Entrez le Nom du  premier joueur:"),
+                       {32, 24, 235, 20});
+    Nom1 = saisie(this, "Nom1", {32, 48, 129, 28});
+    Label2 = etiquette(this, "Label2", QStringLiteral("Entrez le Nom du second joueur:"),
+                       {32, 96, 230, 20});
+    Nom2 = saisie(this, "Nom2", {32, 120, 129, 28});
+
+    OKBtn = bouton(this, "OKBtn", QStringLiteral("OK"), {79, 180, 75, 25});
+    OKBtn->setDefault(true);
+    CancelBtn = bouton(this, "CancelBtn", QStringLiteral("Annuler"), {159, 180, 75, 25});
+
+    setTabOrder(Nom1, Nom2);
+    setTabOrder(Nom2, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+    Nom1->setFocus();
+
+    connect(OKBtn, &QPushButton::clicked, this, &TChNom::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TChNom::montrerNom2(bool visible) {
+    Label2->setVisible(visible);
+    Nom2->setVisible(visible);
+}
+
+QString TChNom::nom1() const {
+    return Nom1->text();
+}
+
+QString TChNom::nom2() const {
+    return Nom2->text();
+}
+
+void TChNom::setBip(std::function<void()> bip) {
+    m_bip = std::move(bip);
+}
+
+void TChNom::setAvertissement(std::function<void(const QString&)> avertissement) {
+    m_avertissement = std::move(avertissement);
+}
+
+void TChNom::OKBtnClick() {
+    const QByteArray nom1 = Nom1->text().toUtf8();
+    const QByteArray nom2 = Nom2->text().toUtf8();
+    // Asked of the field itself: while the dialog is hidden no child is visible.
+    const bool nom2Visible = Nom2->isVisibleTo(this);
+    const auto avertissements = tavlo::regles::verifierNoms(
+        {nom1.constData(), static_cast<std::size_t>(nom1.size())},
+        {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
+    for (const std::string_view texte : avertissements) {
+        m_bip();
+        m_avertissement(QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size())));
+    }
+    if (avertissements.empty()) {
+        accept();
+    }
+}
+
+void TChNom::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* ecran = screen()) {
+        QRect cadre = frameGeometry();
+        cadre.moveCenter(ecran->geometry().center());
+        move(cadre.topLeft());
+    }
+}

@@ -1,0 +1,78 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "rules/combinaisons.h"
+#include "ui/aide.h"
+
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextTable>
+#include <QtTest>
+
+class AideTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageTrouveeDansLeDossierSuivant();
+    void pageIntrouvableLeDit();
+    void rechercheAPartirDuProgramme();
+    void tableauDesCombinaisonsConformeAuJeu();
+
+private:
+    static QTextBrowser* navigateur(TAide& aide) { return aide.findChild<QTextBrowser*>(); }
+};
+
+void AideTest::pageTrouveeDansLeDossierSuivant() {
+    QTemporaryDir vide;
+    TAide aide(nullptr, {vide.path(), QStringLiteral(TAVLO_AIDE_SOURCE)});
+    aide.montrerSujet(1);
+    QVERIFY(aide.isVisible());
+    QCOMPARE(aide.windowTitle(), QStringLiteral("Tavlo32 — Règle du jeu"));
+    QVERIFY(navigateur(aide)->toPlainText().contains(QStringLiteral("421")));
+}
+
+void AideTest::pageIntrouvableLeDit() {
+    QTemporaryDir vide;
+    TAide aide(nullptr, {vide.path()});
+    aide.montrerSujet(1);
+    QVERIFY(aide.isVisible());
+    const QString texte = navigateur(aide)->toPlainText();
+    QVERIFY2(texte.contains(QStringLiteral("Le fichier d'aide est introuvable : tavlo32.html")),
+             qPrintable(texte));
+    QVERIFY2(texte.contains(QDir::toNativeSeparators(vide.path())), qPrintable(texte));
+}
+
+void AideTest::rechercheAPartirDuProgramme() {
+    const QString programme = QCoreApplication::applicationDirPath();
+    QCOMPARE(TAide::dossiersAide(),
+             (QStringList{programme + QStringLiteral("/aide"),
+                          QDir::cleanPath(programme + QStringLiteral("/../share/tavlo32/aide"))}));
+}
+
+void AideTest::tableauDesCombinaisonsConformeAuJeu() {
+    TAide aide(nullptr, {QStringLiteral(TAVLO_AIDE_SOURCE)});
+    aide.montrerSujet(1);
+    // The page's combinations table: a heading row, then one row per combination in the order
+    // of strength with its value and its worth in tokens.
+    QTextTable* tableau = nullptr;
+    for (QTextBlock bloc = navigateur(aide)->document()->begin(); bloc.isValid() && !tableau;
+         bloc = bloc.next()) {
+        tableau = QTextCursor(bloc).currentTable();
+    }
+    QVERIFY(tableau);
+    const auto cellule = [tableau](int ligne, int colonne) {
+        const QTextTableCell c = tableau->cellAt(ligne, colonne);
+        QTextCursor curseur = c.firstCursorPosition();
+        curseur.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return curseur.selectedText().trimmed();
+    };
+    QCOMPARE(tableau->rows(), int(tavlo::regles::TableCombinaisons.size()) + 2);
+    for (const auto& combinaison : tavlo::regles::TableCombinaisons) {
+        const int ligne = combinaison.rang;
+        QCOMPARE(cellule(ligne, 0), QString::number(combinaison.rang));
+        QCOMPARE(cellule(ligne, 1), QString::number(combinaison.valeur));
+        QCOMPARE(cellule(ligne, 3), QString::number(combinaison.jetons));
+    }
+    QCOMPARE(cellule(tavlo::regles::RANG_ORDINAIRE, 3), QStringLiteral("1"));
+}
+
+QTEST_MAIN(AideTest)
+#include "aide_test.moc"
