@@ -65,8 +65,10 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect 
                   const QFont& police) {
     auto* label = new QLabel(texte, parent);
     label->setObjectName(QLatin1String(nom));
-    label->setGeometry(place);
     label->setFont(police);
+    // Labels size themselves to their text: the place is a least size, so that a wider font than
+    // the design's never clips the caption.
+    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
     colorer(label, QPalette::WindowText, Qt::black);
     return label;
 }

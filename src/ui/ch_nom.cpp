@@ -42,8 +42,10 @@ QFont msSansSerif(int pixels) {
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place) {
     auto* label = new QLabel(texte, parent);
     label->setObjectName(QLatin1String(nom));
-    label->setGeometry(place);
     label->setFont(msSansSerif(16));
+    // Labels size themselves to their text: the place is a least size, so that a wider font than
+    // the design's never clips the caption.
+    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);

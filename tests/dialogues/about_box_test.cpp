@@ -1,4 +1,5 @@
 // Copyright 2026 the Tavlo32 developers.
+#include "place_dialogue.h"
 #include "ui/about_box.h"
 
 #include <QApplication>
@@ -15,11 +16,7 @@ class AboutBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        // As the program does: the dialogs' font is drawn with its metric twin.
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-    }
+    void initTestCase() { substituerPolices(); }
     void init() {
         m_fenetre = std::make_unique<QWidget>();
         m_boite = new TAboutBox(m_fenetre.get());
@@ -58,7 +55,7 @@ void AboutBoxTest::placeChaqueElement() {
     QFETCH(QRect, place);
     const auto* w = m_boite->findChild<QWidget*>(nom);
     QVERIFY(w);
-    QCOMPARE(w->geometry(), place);
+    verifierPlace(w, place);
 }
 
 void AboutBoxTest::nomVersionEtCopyright() {

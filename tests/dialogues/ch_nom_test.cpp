@@ -1,4 +1,5 @@
 // Copyright 2026 the Tavlo32 developers.
+#include "place_dialogue.h"
 #include "rules/textes_noms.h"
 #include "ui/ch_nom.h"
 
@@ -31,6 +32,7 @@ class ChNomTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { substituerPolices(); }
     void init();
     void cleanup();
 
@@ -126,7 +128,7 @@ void ChNomTest::placeChaqueElement() {
     QFETCH(int, pixels);
     const auto* element = m_dialogue->findChild<QWidget*>(nom);
     QVERIFY(element);
-    QCOMPARE(element->geometry(), place);
+    verifierPlace(element, place);
     QCOMPARE(element->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(element->font().pixelSize(), pixels);
 }
