@@ -1,0 +1,19 @@
+// The game's pictures, rendered in full colour; they are reduced to 256 colours when written.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace generateur {
+
+// The colours the window and the pictures must share exactly.
+inline constexpr QRgb BLEU_MARINE = qRgb(0, 0, 128);
+inline constexpr QRgb VERT_TAPIS = qRgb(0, 117, 0);
+
+QImage dessinerPlateau();        // 629 x 377
+QImage dessinerFaceDe(int face); // 60 x 60, face 1..6
+QImage dessinerGobelet();        // 80 x 107
+QImage dessinerJeton();          // 40 x 15
+QImage dessinerIcone(int cote);  // cote x cote
+
+} // namespace generateur
