@@ -59,17 +59,11 @@ QString TAide::chercher(const QString& fichier) const {
 void TAide::montrerSujet(int contexte) {
     const auto sujet = std::find_if(SUJETS.begin(), SUJETS.end(),
                                     [contexte](const Sujet& s) { return s.contexte == contexte; });
-    const QString fichier =
-        sujet == SUJETS.end() ? QString::number(contexte) : QString::fromLatin1(sujet->fichier);
-    const QString chemin = sujet == SUJETS.end() ? QString() : chercher(fichier);
+    const QString page = sujet == SUJETS.end() ? QStringLiteral("sujet %1").arg(contexte)
+                                               : QString::fromLatin1(sujet->fichier);
+    const QString chemin = sujet == SUJETS.end() ? QString() : chercher(page);
     if (chemin.isEmpty()) {
-        QString message = QStringLiteral("<p>") + (INTROUVABLE + fichier).toHtmlEscaped() +
-                          QStringLiteral("</p><p>") + DOSSIERS_CONSULTES.toHtmlEscaped();
-        for (const QString& dossier : m_dossiers) {
-            message += QStringLiteral("<br>") + QDir::toNativeSeparators(dossier).toHtmlEscaped();
-        }
-        m_navigateur->setHtml(message + QStringLiteral("</p>"));
-        setWindowTitle(TITRE);
+        montrerIntrouvable(page);
     } else {
         m_navigateur->setSource(QUrl::fromLocalFile(chemin));
         const QString titre = m_navigateur->documentTitle();
@@ -78,4 +72,14 @@ void TAide::montrerSujet(int contexte) {
     show();
     raise();
     activateWindow();
+}
+
+void TAide::montrerIntrouvable(const QString& page) {
+    QString message = QStringLiteral("<p>") + (INTROUVABLE + page).toHtmlEscaped() +
+                      QStringLiteral("</p><p>") + DOSSIERS_CONSULTES.toHtmlEscaped();
+    for (const QString& dossier : m_dossiers) {
+        message += QStringLiteral("<br>") + QDir::toNativeSeparators(dossier).toHtmlEscaped();
+    }
+    m_navigateur->setHtml(message + QStringLiteral("</p>"));
+    setWindowTitle(TITRE);
 }

@@ -25,7 +25,10 @@ public:
     void montrerSujet(int contexte);
 
 private:
+    // The first folder of the search list that holds the file, or nothing.
     QString chercher(const QString& fichier) const;
+    // Says plainly that the page is missing and where it was looked for.
+    void montrerIntrouvable(const QString& page);
 
     QStringList m_dossiers;
     QTextBrowser* m_navigateur;

@@ -2,6 +2,7 @@
 #include "rules/combinaisons.h"
 #include "ui/aide.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextTable>
@@ -12,8 +13,8 @@ class AideTest : public QObject {
 
 private slots:
     void pageTrouveeDansLeDossierSuivant();
+    void pageIntrouvableLeDit_data();
     void pageIntrouvableLeDit();
-    void rechercheAPartirDuProgramme();
     void tableauDesCombinaisonsConformeAuJeu();
 
 private:
@@ -29,22 +30,29 @@ void AideTest::pageTrouveeDansLeDossierSuivant() {
     QVERIFY(navigateur(aide)->toPlainText().contains(QStringLiteral("421")));
 }
 
-void AideTest::pageIntrouvableLeDit() {
-    QTemporaryDir vide;
-    TAide aide(nullptr, {vide.path()});
-    aide.montrerSujet(1);
-    QVERIFY(aide.isVisible());
-    const QString texte = navigateur(aide)->toPlainText();
-    QVERIFY2(texte.contains(QStringLiteral("Le fichier d'aide est introuvable : tavlo32.html")),
-             qPrintable(texte));
-    QVERIFY2(texte.contains(QDir::toNativeSeparators(vide.path())), qPrintable(texte));
+void AideTest::pageIntrouvableLeDit_data() {
+    QTest::addColumn<bool>("dossierDesPages");
+    QTest::addColumn<int>("contexte");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("dossier vide") << false << 1
+                                  << "Le fichier d'aide est introuvable : tavlo32.html";
+    QTest::newRow("sujet inconnu") << true << 7 << "Le fichier d'aide est introuvable : sujet 7";
 }
 
-void AideTest::rechercheAPartirDuProgramme() {
-    const QString programme = QCoreApplication::applicationDirPath();
-    QCOMPARE(TAide::dossiersAide(),
-             (QStringList{programme + QStringLiteral("/aide"),
-                          QDir::cleanPath(programme + QStringLiteral("/../share/tavlo32/aide"))}));
+void AideTest::pageIntrouvableLeDit() {
+    QFETCH(bool, dossierDesPages);
+    QFETCH(int, contexte);
+    QFETCH(QString, attendu);
+    QTemporaryDir vide;
+    const QString dossier = dossierDesPages ? QStringLiteral(TAVLO_AIDE_SOURCE) : vide.path();
+    TAide aide(nullptr, {dossier});
+    aide.montrerSujet(contexte);
+    // The game goes on: the help window is shown and blocks nothing.
+    QVERIFY(aide.isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    const QString texte = navigateur(aide)->toPlainText();
+    QVERIFY2(texte.contains(attendu), qPrintable(texte));
+    QVERIFY2(texte.contains(QDir::toNativeSeparators(dossier)), qPrintable(texte));
 }
 
 void AideTest::tableauDesCombinaisonsConformeAuJeu() {
