@@ -7,7 +7,9 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -41,6 +43,7 @@ private slots:
     void legendesEtTitre();
     void ordreDeTabulationDesSaisiesAuxBoutons();
     void focusDansNom1LaPremiereFois();
+    void centreSurLEcran();
 
     void majusculesEnTapant_data();
     void majusculesEnTapant();
@@ -53,6 +56,7 @@ private slots:
     void nomsAcceptes();
     void entreeValideCommeOK();
     void ordyResteDansLeChampCacheEtEstRefuse();
+    void avertissementParDefautBoiteDeMiseEnGarde();
 
     void annulationDonneRejected_data();
     void annulationDonneRejected();
@@ -163,6 +167,14 @@ void ChNomTest::focusDansNom1LaPremiereFois() {
     QWidget* focus = nullptr;
     executer([&] { focus = m_dialogue->focusWidget(); });
     QCOMPARE(focus, saisie("Nom1"));
+}
+
+void ChNomTest::centreSurLEcran() {
+    QPoint centre;
+    executer([&] { centre = m_dialogue->frameGeometry().center(); });
+    const QPoint ecran = m_dialogue->screen()->geometry().center();
+    QVERIFY2((centre - ecran).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
 }
 
 void ChNomTest::majusculesEnTapant_data() {
@@ -304,6 +316,36 @@ void ChNomTest::ordyResteDansLeChampCacheEtEstRefuse() {
     });
     QVERIFY(issue.resteOuvert);
     QCOMPARE(m_refus, (QStringList{"bip", texte(tavlo::regles::textes::NOM_RESERVE)}));
+}
+
+void ChNomTest::avertissementParDefautBoiteDeMiseEnGarde() {
+    auto* dialogue = new TChNom(m_fenetre.get());
+    int bips = 0;
+    dialogue->setBip([&] { ++bips; });
+    QStringList boites;
+    const std::function<void()> fermerLaBoite = [&] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(boite);
+        QCOMPARE(boite->windowTitle(), QStringLiteral("Avertissement"));
+        QCOMPARE(boite->icon(), QMessageBox::Warning);
+        QCOMPARE(boite->buttons().size(), 1);
+        boites << boite->text();
+        boite->buttons().constFirst()->click();
+    };
+    QTimer::singleShot(0, dialogue, [&] {
+        dialogue->findChild<QLineEdit*>("Nom2")->setText(QStringLiteral("ORDY"));
+        // Two boxes in a row: each is closed from a call queued before it opens.
+        QTimer::singleShot(0, dialogue, [&] {
+            fermerLaBoite();
+            QTimer::singleShot(0, dialogue, fermerLaBoite);
+        });
+        dialogue->findChild<QPushButton*>("OKBtn")->click();
+        dialogue->reject();
+    });
+    dialogue->exec();
+    QCOMPARE(bips, 2);
+    QCOMPARE(boites, (QStringList{texte(tavlo::regles::textes::NOMS_MANQUANTS),
+                                  texte(tavlo::regles::textes::NOM_RESERVE)}));
 }
 
 void ChNomTest::annulationDonneRejected_data() {
