@@ -12,9 +12,12 @@ namespace {
 
 constexpr int COTE = 60;
 constexpr double ARRONDI = 0.2;       // radius of the rounded edges, the cube's half side being 1
-constexpr double ECART_POINTS = 0.52; // distance from the face's centre to a corner pip
-constexpr double RAYON_CREUX = 0.26;  // sphere carved out for each pip
-constexpr double PROFONDEUR_CREUX = 0.075;
+constexpr double ECART_POINTS = 0.54; // distance from the face's centre to a corner pip
+// Each pip is a shallow spherical hollow; the lone pip of the one is larger, as on real dice.
+constexpr double RAYON_CREUX = 0.32;
+constexpr double PROFONDEUR_CREUX = 0.09;
+constexpr double RAYON_CREUX_AS = 0.42;
+constexpr double PROFONDEUR_CREUX_AS = 0.12;
 
 // Pips in (column, row) with row +1 at the top; 2 and 3 share the same diagonal as on a real die.
 std::vector<std::array<int, 2>> pointsDeLaFace(int face) {
@@ -41,18 +44,19 @@ double boiteArrondie(Vec3 p) {
 
 struct De {
     std::vector<Vec3> creux;
+    double rayon;
 
-    explicit De(int face) {
+    explicit De(int face) : rayon(face == 1 ? RAYON_CREUX_AS : RAYON_CREUX) {
+        const double profondeur = face == 1 ? PROFONDEUR_CREUX_AS : PROFONDEUR_CREUX;
         for (const auto& [colonne, rang] : pointsDeLaFace(face)) {
-            creux.push_back(
-                {colonne * ECART_POINTS, rang * ECART_POINTS, 1 + RAYON_CREUX - PROFONDEUR_CREUX});
+            creux.push_back({colonne * ECART_POINTS, rang * ECART_POINTS, 1 + rayon - profondeur});
         }
     }
 
     double distanceAuxCreux(Vec3 p) const {
         double d = 1e9;
         for (const Vec3& c : creux) {
-            d = std::min(d, longueur(p - c) - RAYON_CREUX);
+            d = std::min(d, longueur(p - c) - rayon);
         }
         return d;
     }

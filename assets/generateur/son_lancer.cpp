@@ -37,9 +37,9 @@ void secouer(std::vector<double>& piste, Hasard& h) {
             // Each die hits the wall, then bounces back once or twice more softly.
             double instant = t + h.entre(0.0, 0.045);
             double rebond = force * h.entre(0.7, 1.0);
-            const int rebonds = 1 + static_cast<int>(h.entre(0, 3));
+            const int rebonds = 2 + static_cast<int>(h.entre(0, 3));
             for (int r = 0; r < rebonds; ++r) {
-                frapper(piste, instant, rebond * 0.55, 0.0008, modesDeDansGobelet(h), 0, FE, h);
+                frapper(piste, instant, rebond * 1.4, 0.0008, modesDeDansGobelet(h), 0, FE, h);
                 instant += h.entre(0.012, 0.03);
                 rebond *= 0.45;
             }
@@ -47,7 +47,7 @@ void secouer(std::vector<double>& piste, Hasard& h) {
         // The dice also knock into one another.
         const int chocs = 1 + static_cast<int>(h.entre(0, 3));
         for (int c = 0; c < chocs; ++c) {
-            frapper(piste, t + h.entre(0.005, 0.09), force * h.entre(0.2, 0.4), 0.0005,
+            frapper(piste, t + h.entre(0.005, 0.09), force * h.entre(0.5, 0.9), 0.0005,
                     modesDe(h, 1.0), 0, FE, h);
         }
     }
@@ -60,7 +60,7 @@ void secouer(std::vector<double>& piste, Hasard& h) {
         }
         const double phase = std::fmod(t - 0.04, 0.27) / 0.27;
         const double souffle = t < 1.38 ? std::pow(std::sin(3.14159265 * phase), 4) : 0.0;
-        piste[n] += 0.015 * souffle * filtre.traiter(h.bruit());
+        piste[n] += 0.03 * souffle * filtre.traiter(h.bruit());
     }
 }
 
@@ -68,15 +68,15 @@ void rouler(std::vector<double>& piste, Hasard& h) {
     for (int de = 0; de < 3; ++de) {
         double t = 1.58 + 0.045 * de + h.entre(0.0, 0.02);
         // Landing: a dull thud on the felt.
-        frapper(piste, t, h.entre(0.8, 1.0), 0.002, modesDe(h, 0.35), 420, FE, h);
+        frapper(piste, t, h.entre(0.5, 0.65), 0.002, modesDe(h, 0.35), 420, FE, h);
         double intervalle = h.entre(0.06, 0.08);
         double force = h.entre(0.45, 0.55);
         // Tumbling: one knock per quarter turn, slower and softer as the die loses speed.
-        while (force > 0.1 && t < 2.75) {
+        while (force > 0.1 && t < 2.95) {
             t += intervalle * h.entre(0.85, 1.15);
             frapper(piste, t, force, 0.0012, modesDe(h, 0.45), 650, FE, h);
-            intervalle *= 1.13;
-            force *= h.entre(0.76, 0.84);
+            intervalle *= 1.1;
+            force *= h.entre(0.8, 0.87);
         }
         // Rocking on an edge before settling: quicker, fainter taps.
         double balancement = h.entre(0.05, 0.065);
