@@ -12,6 +12,11 @@
 
 namespace {
 
+// A dialog border with a title and a close button only, not resizable.
+constexpr Qt::WindowFlags FENETRE_DIALOGUE = Qt::Dialog | Qt::CustomizeWindowHint |
+                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                             Qt::MSWindowsFixedSizeDialogHint;
+
 const QColor MARINE(0, 0, 128);
 const QColor ARGENT(192, 192, 192);
 
@@ -75,8 +80,7 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect 
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("A propos"));
     setFont(msSansSerif(11));

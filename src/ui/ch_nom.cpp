@@ -16,6 +16,11 @@
 
 namespace {
 
+// A dialog border with a title and a close button only, not resizable.
+constexpr Qt::WindowFlags FENETRE_DIALOGUE = Qt::Dialog | Qt::CustomizeWindowHint |
+                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                             Qt::MSWindowsFixedSizeDialogHint;
+
 constexpr int LONGUEUR_NOM = 10;
 
 // Names are stored in capitals. The validator may rewrite what is typed or pasted, so it
@@ -72,8 +77,8 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRec
 } // namespace
 
 TChNom::TChNom(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      m_bip([] { QApplication::beep(); }), m_avertissement([this](const QString& texte) {
+    : QDialog(parent, FENETRE_DIALOGUE), m_bip([] { QApplication::beep(); }),
+      m_avertissement([this](const QString& texte) {
           QMessageBox boite(QMessageBox::Warning, QStringLiteral("Avertissement"), texte,
                             QMessageBox::Ok, this);
           boite.exec();
