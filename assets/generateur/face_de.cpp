@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // A blue die resting on the felt, seen slightly from above and from the right.
 #include "images.h"
 #include "rayons.h"

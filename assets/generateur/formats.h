@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Writers for the stored file formats: 8-bit BMP, 16-bit ICO and PCM WAV.
 #pragma once
 

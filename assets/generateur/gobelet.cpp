@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // A dark red dice cup with a brown rim and three grooves, seen from the side and a little from
 // above so that its open mouth shows.
 #include "images.h"

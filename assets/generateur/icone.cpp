@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The program's icon: three pale-yellow die faces (five, three and six) on dark olive. Drawn on
 // a 32-unit grid so that at 32 pixels every face and pip edge falls on a pixel boundary.
 #include "images.h"

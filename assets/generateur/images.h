@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The game's pictures, rendered in full colour; they are reduced to 256 colours when written.
 #pragma once
 

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // A flat pale-yellow oval chip with a black outline and a faint pressed ring, on navy.
 #include "images.h"
 #include "rendu.h"

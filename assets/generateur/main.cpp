@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Rebuilds every stored picture, sound and icon of the game, and the contact sheet, from
 // nothing but this code. Usage: tavlo_generateur <assets folder>
 #include "formats.h"

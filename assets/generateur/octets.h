@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Little-endian byte output for the file formats written here.
 #pragma once
 

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The contact sheet: every picture at its true size and enlarged three times.
 #pragma once
 

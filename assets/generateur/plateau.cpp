@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The table seen from above: green felt inside a rounded red-brown rail, on the navy ground.
 #include "images.h"
 #include "rendu.h"

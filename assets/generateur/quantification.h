@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Reduction of a full-colour picture to at most 256 colours of its own.
 #pragma once
 

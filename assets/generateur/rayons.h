@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Sphere tracing over signed distance functions, with the soft shadows and ambient occlusion
 // that make the die and the cup read as solid objects.
 #pragma once

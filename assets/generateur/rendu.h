@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Supersampled per-pixel rendering and the colour conversions shared by every picture.
 #pragma once
 

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // A small crowd applauding, with two whistles of approval; stereo, each clapper in his place.
 #include "sons.h"
 #include "synthese.h"

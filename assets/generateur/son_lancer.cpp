@@ -1,8 +1,10 @@
+// Copyright 2026 the Tavlo32 developers.
 // Three dice rattled in a hollow cup, thrown out onto the felt, tumbling and rocking to rest.
 #include "sons.h"
 #include "synthese.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace generateur {
 
@@ -59,7 +61,7 @@ void secouer(std::vector<double>& piste, Hasard& h) {
             break;
         }
         const double phase = std::fmod(t - 0.04, 0.27) / 0.27;
-        const double souffle = t < 1.38 ? std::pow(std::sin(3.14159265 * phase), 4) : 0.0;
+        const double souffle = t < 1.38 ? std::pow(std::sin(std::numbers::pi * phase), 4) : 0.0;
         piste[n] += 0.03 * souffle * filtre.traiter(h.bruit());
     }
 }

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // A boastful "ta-ta-ta-taaa!": three quick brass notes and a held major chord with a cymbal.
 #include "sons.h"
 #include "synthese.h"

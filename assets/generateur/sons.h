@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The game's three sounds as 8-bit PCM samples of exactly their stored length.
 #pragma once
 

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Building blocks of the synthesised sounds: a seeded noise source, filters, struck resonances
 // and the conversion to 8-bit samples.
 #pragma once

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Small 3D vector arithmetic for the ray-marched pictures.
 #pragma once
 

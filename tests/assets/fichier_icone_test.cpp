@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The icon: one opaque 32 x 32 image at 16 bits per pixel, and its PNG renderings.
 #include "lecture.h"
 

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The stored pictures: 8-bit uncompressed bitmaps of the stated sizes, whose ground and main
 // colours are what the window around them expects.
 #include "lecture.h"

@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // The stored sounds: complete RIFF WAVE files of 8-bit PCM in exactly the stored formats,
 // that start and end in silence and never clip.
 #include "lecture.h"

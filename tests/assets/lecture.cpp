@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 #include "lecture.h"
 
 #include <fstream>

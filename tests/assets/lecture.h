@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Reading the committed asset files byte by byte, the way a Windows loader would.
 #pragma once
 

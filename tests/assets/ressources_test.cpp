@@ -1,3 +1,4 @@
+// Copyright 2026 the Tavlo32 developers.
 // Linking tavlo_assets is enough for every picture, sound and icon to resolve by its name.
 #include <QFile>
 #include <QImage>
