@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
@@ -102,12 +103,15 @@ void ChNomTest::cleanup() {
 Issue ChNomTest::executer(const std::function<void()>& actions) {
     bool resteOuvert = false;
     QTimer::singleShot(0, m_dialogue, [&] {
+        // Closed even when a check fails half-way, so that a failure cannot hang the test.
+        const auto fermer = qScopeGuard([&] {
+            resteOuvert = m_dialogue->isVisible();
+            if (resteOuvert) {
+                m_dialogue->reject();
+            }
+        });
         QCOMPARE(QApplication::activeModalWidget(), m_dialogue);
         actions();
-        resteOuvert = m_dialogue->isVisible();
-        if (resteOuvert) {
-            m_dialogue->reject();
-        }
     });
     const int resultat = m_dialogue->exec();
     return {resultat, resteOuvert};
@@ -324,13 +328,14 @@ void ChNomTest::avertissementParDefautBoiteDeMiseEnGarde() {
     dialogue->setBip([&] { ++bips; });
     QStringList boites;
     const std::function<void()> fermerLaBoite = [&] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QWidget* modal = QApplication::activeModalWidget();
+        const auto fermer = qScopeGuard([modal] { modal->close(); });
+        auto* boite = qobject_cast<QMessageBox*>(modal);
         QVERIFY(boite);
         QCOMPARE(boite->windowTitle(), QStringLiteral("Avertissement"));
         QCOMPARE(boite->icon(), QMessageBox::Warning);
         QCOMPARE(boite->buttons().size(), 1);
         boites << boite->text();
-        boite->buttons().constFirst()->click();
     };
     QTimer::singleShot(0, dialogue, [&] {
         dialogue->findChild<QLineEdit*>("Nom2")->setText(QStringLiteral("ORDY"));
