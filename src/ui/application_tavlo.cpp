@@ -1,0 +1,39 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "ui/application_tavlo.h"
+
+#include "ui/aide.h"
+#include "ui/boite_message.h"
+#include "ui/textes_fenetre.h"
+
+#include <QFont>
+#include <QIcon>
+
+#include <exception>
+
+namespace tavlo::ui {
+
+void preparerApplication(QApplication& application) {
+    // Only the name is set, not a display name, so that no window title gets the name appended.
+    application.setApplicationName(
+        QString::fromUtf8(textes::TITRE.data(), static_cast<qsizetype>(textes::TITRE.size())));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+}
+
+ApplicationTavlo::ApplicationTavlo(int& argc, char** argv) : QApplication(argc, argv) {
+    preparerApplication(*this);
+    setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
+    m_dossiersAide = TAide::dossiersAide();
+}
+
+bool ApplicationTavlo::notify(QObject* destinataire, QEvent* event) {
+    try {
+        return QApplication::notify(destinataire, event);
+    } catch (const std::exception& erreur) {
+        BoiteMessage::afficherErreur(QString::fromUtf8(erreur.what()), activeWindow());
+    }
+    return false;
+}
+
+} // namespace tavlo::ui

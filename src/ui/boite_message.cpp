@@ -1,0 +1,102 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "ui/boite_message.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tavlo::ui {
+
+namespace {
+
+QMessageBox::Icon icone(regles::TypeBoite type) {
+    switch (type) {
+    case regles::TypeBoite::Avertissement:
+        return QMessageBox::Warning;
+    case regles::TypeBoite::Information:
+        return QMessageBox::Information;
+    case regles::TypeBoite::Personnalise:
+        return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titre(regles::TypeBoite type) {
+    switch (type) {
+    case regles::TypeBoite::Avertissement:
+        return QStringLiteral("Avertissement");
+    case regles::TypeBoite::Information:
+        return QStringLiteral("Information");
+    case regles::TypeBoite::Personnalise:
+        return QApplication::applicationName();
+    }
+    return {};
+}
+
+QScreen* ecranDe(const QWidget* boite) {
+    QScreen* ecran = boite->screen();
+    return ecran != nullptr ? ecran : QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+QString couperTexte(const QString& texte, const QFontMetrics& mesures, int largeurMax) {
+    QStringList lignes;
+    const QStringList paragraphes =
+        QString(texte).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n'));
+    for (const QString& paragraphe : paragraphes) {
+        QString ligne;
+        for (const QString& mot : paragraphe.split(QLatin1Char(' '))) {
+            const QString essai = ligne.isEmpty() ? mot : ligne + QLatin1Char(' ') + mot;
+            if (!ligne.isEmpty() && mesures.horizontalAdvance(essai) > largeurMax) {
+                lignes << ligne;
+                ligne = mot;
+            } else {
+                ligne = essai;
+            }
+        }
+        lignes << ligne;
+    }
+    return lignes.join(QLatin1Char('\n'));
+}
+
+BoiteMessage::BoiteMessage(regles::TypeBoite type, const QString& texte, QWidget* parent)
+    : BoiteMessage(icone(type), titre(type), texte, parent) {}
+
+BoiteMessage::BoiteMessage(QMessageBox::Icon icone, const QString& titre, const QString& texte,
+                           QWidget* parent)
+    : QMessageBox(icone, titre, QString(), QMessageBox::Ok, parent) {
+    setTextFormat(Qt::PlainText);
+    setText(couperTexte(texte, fontMetrics(), ecranDe(this)->geometry().width() / 2));
+    setDefaultButton(QMessageBox::Ok);
+    setEscapeButton(QMessageBox::Ok);
+    button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+}
+
+void BoiteMessage::afficherErreur(const QString& texteErreur, QWidget* parent) {
+    BoiteMessage boite(QMessageBox::Critical, QApplication::applicationName(),
+                       texteErreur + QLatin1Char('.'), parent);
+    boite.exec();
+}
+
+void BoiteMessage::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event);
+    // The lines are already cut at half the screen's width; the box must not cut them narrower.
+    if (auto* etiquette = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        etiquette->setWordWrap(false);
+    }
+    adjustSize();
+    // Centred with its frame, whose top-left corner is what move() places.
+    const QRect ecran = ecranDe(this)->geometry();
+    const QSize cadre = frameGeometry().size();
+    move(ecran.x() + ecran.width() / 2 - cadre.width() / 2,
+         ecran.y() + ecran.height() / 2 - cadre.height() / 2);
+}
+
+void BoitesQt::afficher(regles::TypeBoite type, const QString& texte) {
+    BoiteMessage boite(type, texte, QApplication::activeWindow());
+    boite.exec();
+}
+
+} // namespace tavlo::ui

@@ -1,0 +1,41 @@
+// Copyright 2026 the Tavlo32 developers.
+#pragma once
+
+#include "rules/effets.h"
+#include "ui/service_boites.h"
+
+#include <QMessageBox>
+
+namespace tavlo::ui {
+
+// The game's message box: the kind's title and icon, the text with each carriage return starting
+// a line and wrapped at half the screen's width, one "OK" button pressed by Enter and by Escape,
+// centred on the screen.
+class BoiteMessage final : public QMessageBox {
+    Q_OBJECT
+public:
+    BoiteMessage(regles::TypeBoite type, const QString& texte, QWidget* parent);
+
+    // The box that reports an error raised while an event was handled.
+    static void afficherErreur(const QString& texteErreur, QWidget* parent);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    BoiteMessage(QMessageBox::Icon icone, const QString& titre, const QString& texte,
+                 QWidget* parent);
+};
+
+// Breaks the lines of a text at carriage returns, then at word boundaries so that no line is
+// wider than the given width; a word wider than that stays whole on its own line.
+QString couperTexte(const QString& texte, const QFontMetrics& mesures, int largeurMax);
+
+// The message boxes of the program, each shown modally over the window that has the input:
+// the main window, or the names dialog for its refusals.
+class BoitesQt final : public ServiceBoites {
+public:
+    void afficher(regles::TypeBoite type, const QString& texte) override;
+};
+
+} // namespace tavlo::ui

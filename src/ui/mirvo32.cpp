@@ -1,0 +1,458 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "ui/mirvo32.h"
+
+#include "rules/textes.h"
+#include "ui/bulles_aide.h"
+#include "ui/disposition.h"
+#include "ui/service_boites.h"
+#include "ui/service_dialogues.h"
+#include "ui/service_son.h"
+#include "ui/textes_fenetre.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStatusBar>
+
+#include <variant>
+
+namespace tavlo::ui {
+
+namespace {
+
+constexpr int TEMPO_MS = 500;
+constexpr int HAUTEUR_BARRE_ETAT = 19;
+constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
+constexpr int SUJET_AIDE = 1;
+
+QString qs(std::string_view texte) {
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+QString qs(const std::string& texte) {
+    return QString::fromStdString(texte);
+}
+
+QFont times(int pixels, bool gras) {
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+// Sets a colour of an element in every state, or only while it is enabled, so that a disabled
+// element is still drawn greyed.
+void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
+              bool aussiDesactive = true) {
+    QPalette palette = element->palette();
+    if (aussiDesactive) {
+        palette.setColor(role, couleur);
+    } else {
+        palette.setColor(QPalette::Active, role, couleur);
+        palette.setColor(QPalette::Inactive, role, couleur);
+    }
+    element->setPalette(palette);
+}
+
+void placer(QWidget* element, const char* nom) {
+    element->setObjectName(QLatin1String(nom));
+    element->setGeometry(emplacement(nom));
+}
+
+} // namespace
+
+TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceSon& son)
+    : m_jeu(horloge), m_boites(boites), m_son(son) {
+    setObjectName(QStringLiteral("Mirvo32"));
+    setWindowTitle(qs(textes::TITRE));
+    // No system menu and no minimise, maximise or close button: "&Quitter" is the way out.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QFont defaut(QStringLiteral("MS Sans Serif"));
+    defaut.setPixelSize(11);
+    setFont(defaut);
+
+    creerElements();
+    creerMenu();
+    resize(CLIENT_NON_MAXIMISE.width(),
+           CLIENT_NON_MAXIMISE.height() + menuBar()->sizeHint().height());
+
+    Tempo = new QTimer(this);
+    Tempo->setObjectName(QStringLiteral("Tempo"));
+    Tempo->setInterval(TEMPO_MS);
+    connect(Tempo, &QTimer::timeout, this, &TMirvo32::TempoTimer);
+
+    m_jeu.FormCreate();
+    dessiner();
+    Tempo->start();
+}
+
+TMirvo32::~TMirvo32() {
+    if (m_sablierPose) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+ImageCliquable* TMirvo32::creerImage(const char* nom, QWidget* parent) {
+    auto* image = new ImageCliquable(parent);
+    placer(image, nom);
+    return image;
+}
+
+QLabel* TMirvo32::creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
+                                 const QColor& fond) {
+    auto* etiquette = new QLabel(centralWidget());
+    placer(etiquette, nom);
+    etiquette->setFont(police);
+    colorier(etiquette, QPalette::WindowText, couleur);
+    if (fond.isValid()) {
+        etiquette->setAutoFillBackground(true);
+        colorier(etiquette, QPalette::Window, fond);
+    }
+    return etiquette;
+}
+
+void TMirvo32::creerElements() {
+    // The layout is fixed in pixels: the zone has no layout manager, so it is never scaled and
+    // never scrolled; what lies beyond a small client area is simply not seen.
+    auto* zone = new QWidget(this);
+    zone->setObjectName(QStringLiteral("Zone"));
+    zone->setAutoFillBackground(true);
+    colorier(zone, QPalette::Window, MARINE);
+    setCentralWidget(zone);
+
+    // Children are stacked in creation order: the board first, under everything, and the group
+    // boxes and the button last, over every picture and label.
+    Plateau = new QLabel(zone);
+    placer(Plateau, "Plateau");
+    Plateau->setScaledContents(true);
+    Plateau->setPixmap(QPixmap(QStringLiteral(":/PLATEAU")));
+
+    for (int f = 1; f <= regles::NB_FACES; ++f) {
+        const QByteArray nom = "Image" + QByteArray::number(f);
+        QLabel*& image = Image[static_cast<std::size_t>(f - 1)];
+        image = new QLabel(zone);
+        placer(image, nom.constData());
+        image->setPixmap(QPixmap(QStringLiteral(":/FACE%1").arg(f)));
+        image->resize(image->pixmap().isNull() ? image->size() : image->pixmap().size());
+        image->hide();
+    }
+
+    m_bulles = new BullesAide(this);
+    const std::array<void (TMirvo32::*)(), regles::NB_DES> clicsDe{
+        &TMirvo32::De1Click, &TMirvo32::De2Click, &TMirvo32::De3Click};
+    const std::array<void (TMirvo32::*)(), regles::NB_DES> clicsSelectDe{
+        &TMirvo32::SelectDe1Click, &TMirvo32::SelectDe2Click, &TMirvo32::SelectDe3Click};
+    for (std::size_t i = 0; i < regles::NB_DES; ++i) {
+        const QByteArray numero = QByteArray::number(static_cast<int>(i) + 1);
+        De[i] = creerImage(("De" + numero).constData(), zone);
+        De[i]->setToolTip(qs(textes::BULLE_DE));
+        connect(De[i], &ImageCliquable::clicked, this, clicsDe[i]);
+        SelectDe[i] = creerImage(("SelectDe" + numero).constData(), zone);
+        SelectDe[i]->setToolTip(qs(textes::BULLE_SELECT_DE));
+        connect(SelectDe[i], &ImageCliquable::clicked, this, clicsSelectDe[i]);
+    }
+    Gobelet = creerImage("Gobelet", zone);
+    Gobelet->montrer(QPixmap(QStringLiteral(":/GOBELET")));
+    Gobelet->setToolTip(qs(textes::BULLE_GOBELET));
+    Gobelet->hide();
+    connect(Gobelet, &ImageCliquable::clicked, this, &TMirvo32::GobeletClick);
+    for (QWidget* element : {static_cast<QWidget*>(Gobelet), static_cast<QWidget*>(De[0]),
+                             static_cast<QWidget*>(De[1]), static_cast<QWidget*>(De[2]),
+                             static_cast<QWidget*>(SelectDe[0]), static_cast<QWidget*>(SelectDe[1]),
+                             static_cast<QWidget*>(SelectDe[2])}) {
+        m_bulles->surveiller(element);
+    }
+
+    const QPixmap jeton(QStringLiteral(":/JETON"));
+    for (int k = 1; k <= regles::NB_JETONS; ++k) {
+        const QByteArray nom = "Jeton" + QByteArray::number(k);
+        QLabel*& image = Jeton[static_cast<std::size_t>(k - 1)];
+        image = new QLabel(zone);
+        placer(image, nom.constData());
+        image->setPixmap(jeton);
+    }
+
+    Eti_Lancer = creerEtiquette("Eti_Lancer", times(19, false), JAUNE, QColor());
+    EtiJoueur = creerEtiquette("EtiJoueur", times(15, false), JAUNE, Qt::black);
+    EtiRepos = creerEtiquette("EtiRepos", times(19, false), JAUNE, MARINE);
+    EtiRepos->setText(qs(regles::textes::REPOS));
+    EtiRepos->hide();
+    CpsMaxi = creerEtiquette("CpsMaxi", times(16, true), ROUGE, Qt::black);
+
+    const std::array<QGroupBox**, 2> boites{&NomJoueur1, &NomJoueur2};
+    const std::array<std::array<QLabel*, regles::NB_JETONS>*, 2> jetons{&J1, &J2};
+    for (std::size_t j = 0; j < boites.size(); ++j) {
+        const QByteArray numero = QByteArray::number(static_cast<int>(j) + 1);
+        QGroupBox* boite = new QGroupBox(zone);
+        *boites[j] = boite;
+        placer(boite, ("NomJoueur" + numero).constData());
+        boite->setFont(times(16, true));
+        boite->setAutoFillBackground(true);
+        colorier(boite, QPalette::Window, MARINE);
+        colorier(boite, QPalette::WindowText, Qt::white);
+        for (int k = 1; k <= regles::NB_JETONS; ++k) {
+            QLabel*& image = (*jetons[j])[static_cast<std::size_t>(k - 1)];
+            image = new QLabel(boite);
+            image->setObjectName(
+                QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
+            image->setGeometry(emplacementJetonJoueur(k));
+            image->setPixmap(jeton);
+            image->hide();
+        }
+    }
+
+    ButStop = new QPushButton(qs(textes::PASSER), zone);
+    placer(ButStop, "ButStop");
+    ButStop->setFont(times(16, true));
+    colorier(ButStop, QPalette::ButtonText, Qt::black, false);
+    connect(ButStop, &QPushButton::clicked, this, &TMirvo32::ButStopClick);
+
+    QStatusBar* barre = statusBar();
+    barre->setObjectName(QStringLiteral("StatusBar1"));
+    barre->setSizeGripEnabled(false);
+    barre->setFixedHeight(HAUTEUR_BARRE_ETAT);
+    m_copyright = new QLabel(qs(textes::COPYRIGHT), barre);
+    m_copyright->setObjectName(QStringLiteral("Panneau1"));
+    m_copyright->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    barre->addWidget(m_copyright, 1);
+}
+
+void TMirvo32::creerMenu() {
+    QMenuBar* barre = menuBar();
+    barre->setObjectName(QStringLiteral("MainMenu1"));
+    auto ajouter = [this](QMenu* menu, const char* nom, std::string_view texte,
+                          const QKeySequence& raccourci, auto handler) {
+        QAction* action = menu->addAction(qs(texte));
+        action->setObjectName(QLatin1String(nom));
+        action->setShortcut(raccourci);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto separateur = [](QMenu* menu, const char* nom) {
+        menu->addSeparator()->setObjectName(QLatin1String(nom));
+    };
+
+    MenuNouvelle = barre->addMenu(qs(textes::MENU_NOUVELLE));
+    MenuNouvelle->setObjectName(QStringLiteral("MenuNouvelle"));
+    // The reset runs each time the submenu opens, before anything is chosen in it.
+    connect(MenuNouvelle, &QMenu::aboutToShow, this, &TMirvo32::MenuNouvelleClick);
+    // A shortcut key runs the parent's reset first, as opening the submenu does; when the item
+    // is chosen in the opened submenu the reset runs twice, which changes nothing.
+    ajouter(MenuNouvelle, "Menu1Joueur", textes::MENU_1_JOUEUR, QKeySequence(Qt::CTRL | Qt::Key_1),
+            [this] {
+                MenuNouvelleClick();
+                Menu1JoueurClick();
+            });
+    ajouter(MenuNouvelle, "Menu2Joueurs", textes::MENU_2_JOUEURS,
+            QKeySequence(Qt::CTRL | Qt::Key_2), [this] {
+                MenuNouvelleClick();
+                Menu2JoueursClick();
+            });
+
+    QMenu* scores = barre->addMenu(qs(textes::MENU_SCORES));
+    scores->setObjectName(QStringLiteral("MenuScores"));
+    ajouter(scores, "MenuManches", textes::MENU_MANCHES, QKeySequence(Qt::Key_F8),
+            &TMirvo32::MenuManchesClick);
+    separateur(scores, "N2");
+    ajouter(scores, "MenuZero", textes::MENU_ZERO, QKeySequence(Qt::Key_F10),
+            &TMirvo32::MenuZeroClick);
+
+    QMenu* aide = barre->addMenu(qs(textes::MENU_AIDE));
+    aide->setObjectName(QStringLiteral("MenuAide"));
+    ajouter(aide, "MenuAidesur", textes::MENU_AIDE_SUR, QKeySequence(),
+            &TMirvo32::MenuAidesurClick);
+    MenuSon = ajouter(aide, "MenuSon", textes::MENU_SON, QKeySequence(), &TMirvo32::MenuSonClick);
+    MenuSon->setCheckable(true);
+    MenuSon->setChecked(true);
+    separateur(aide, "N1");
+    ajouter(aide, "MenuApropos", textes::MENU_A_PROPOS, QKeySequence(),
+            &TMirvo32::MenuAproposClick);
+
+    QAction* quitter = barre->addAction(qs(textes::MENU_QUITTER));
+    quitter->setObjectName(QStringLiteral("MenuQuitter"));
+    connect(quitter, &QAction::triggered, this, &TMirvo32::MenuQuitterClick);
+}
+
+void TMirvo32::MenuNouvelleClick() {
+    m_jeu.MenuNouvelleClick();
+    apresEvenement();
+}
+
+void TMirvo32::Menu1JoueurClick() {
+    if (m_dialogues != nullptr) {
+        m_jeu.unJoueur(m_dialogues->demanderUnNom());
+    }
+    apresEvenement();
+}
+
+void TMirvo32::Menu2JoueursClick() {
+    if (m_dialogues != nullptr) {
+        m_jeu.deuxJoueurs(m_dialogues->demanderDeuxNoms());
+    }
+    apresEvenement();
+}
+
+void TMirvo32::MenuManchesClick() {
+    const bool dejaEnCours = std::exchange(m_effetsEnCours, true);
+    m_boites.afficher(regles::TypeBoite::Information, qs(m_jeu.texteManches()));
+    m_effetsEnCours = dejaEnCours;
+    apresEvenement();
+}
+
+void TMirvo32::MenuZeroClick() {
+    m_jeu.MenuZeroClick();
+    apresEvenement();
+}
+
+void TMirvo32::MenuAidesurClick() {
+    if (m_dialogues != nullptr) {
+        m_dialogues->afficherAide(SUJET_AIDE);
+    }
+}
+
+void TMirvo32::MenuSonClick() {
+    m_jeu.MenuSonClick();
+    apresEvenement();
+}
+
+void TMirvo32::MenuAproposClick() {
+    if (m_dialogues != nullptr) {
+        m_dialogues->afficherAPropos();
+    }
+    apresEvenement();
+}
+
+void TMirvo32::MenuQuitterClick() {
+    QCoreApplication::quit();
+}
+
+void TMirvo32::GobeletClick() {
+    m_jeu.GobeletClick();
+    apresEvenement();
+}
+
+void TMirvo32::De1Click() {
+    m_jeu.De1Click();
+    apresEvenement();
+}
+
+void TMirvo32::De2Click() {
+    m_jeu.De2Click();
+    apresEvenement();
+}
+
+void TMirvo32::De3Click() {
+    m_jeu.De3Click();
+    apresEvenement();
+}
+
+void TMirvo32::SelectDe1Click() {
+    m_jeu.SelectDe1Click();
+    apresEvenement();
+}
+
+void TMirvo32::SelectDe2Click() {
+    m_jeu.SelectDe2Click();
+    apresEvenement();
+}
+
+void TMirvo32::SelectDe3Click() {
+    m_jeu.SelectDe3Click();
+    apresEvenement();
+}
+
+void TMirvo32::ButStopClick() {
+    m_jeu.ButStopClick();
+    apresEvenement();
+}
+
+void TMirvo32::TempoTimer() {
+    m_jeu.TempoTimer();
+    apresEvenement();
+}
+
+void TMirvo32::apresEvenement() {
+    dessiner();
+    if (!m_effetsEnCours) {
+        prendreEffets();
+    }
+}
+
+void TMirvo32::prendreEffets() {
+    m_effetsEnCours = true;
+    const auto fin = qScopeGuard([this] { m_effetsEnCours = false; });
+    // Closing a box may let the game go on and queue more effects: take them until none is left.
+    for (auto effets = m_jeu.prendreEffets(); !effets.empty(); effets = m_jeu.prendreEffets()) {
+        for (const regles::Effet& effet : effets) {
+            if (const auto* son = std::get_if<regles::JouerSon>(&effet)) {
+                m_son.jouer(son->son);
+            } else if (const auto* boite = std::get_if<regles::AfficherBoite>(&effet)) {
+                m_boites.afficher(boite->type, qs(boite->texte));
+                m_jeu.BoiteFermee();
+                dessiner();
+            }
+        }
+    }
+}
+
+void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
+    const QString nouveau = qs(texte);
+    if (etiquette->text() == nouveau) {
+        return;
+    }
+    etiquette->setText(nouveau);
+    // A label sizes itself to its text; an empty one keeps its design size.
+    if (nouveau.isEmpty()) {
+        etiquette->resize(emplacement(etiquette->objectName().toStdString()).size());
+    } else {
+        etiquette->adjustSize();
+    }
+}
+
+void TMirvo32::dessiner() {
+    const tour::Fenetre& f = m_jeu.fenetre();
+    auto face = [this](int n) {
+        return n >= 1 && n <= regles::NB_FACES ? Image[static_cast<std::size_t>(n - 1)]->pixmap()
+                                               : QPixmap();
+    };
+    for (int n = 1; n <= regles::NB_DES; ++n) {
+        ImageCliquable* de = De[static_cast<std::size_t>(n - 1)];
+        ImageCliquable* selectDe = SelectDe[static_cast<std::size_t>(n - 1)];
+        de->montrer(face(f.imageDe[n]));
+        de->setVisible(!f.ecarte[n]);
+        de->setCliquable(m_jeu.deCliquable(n));
+        selectDe->montrer(face(f.imageSelectDe[n]));
+        selectDe->setVisible(f.ecarte[n]);
+        selectDe->setCliquable(m_jeu.selectDeCliquable(n));
+    }
+    Gobelet->setVisible(f.gobeletVisible);
+    Gobelet->setCliquable(m_jeu.gobeletCliquable());
+    ButStop->setEnabled(f.butStopActif);
+
+    poserTexte(Eti_Lancer, f.etiLancer);
+    poserTexte(CpsMaxi, f.cpsMaxi);
+    poserTexte(EtiJoueur, m_jeu.etiJoueur());
+    EtiRepos->setVisible(m_jeu.etiReposVisible());
+    NomJoueur1->setTitle(qs(m_jeu.nomJoueur(regles::Siege::Un)));
+    NomJoueur2->setTitle(qs(m_jeu.nomJoueur(regles::Siege::Deux)));
+    for (int k = 1; k <= regles::NB_JETONS; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        Jeton[i]->setVisible(m_jeu.jetonVisible(tour::Rangee::Pot, k));
+        J1[i]->setVisible(m_jeu.jetonVisible(tour::Rangee::Joueur1, k));
+        J2[i]->setVisible(m_jeu.jetonVisible(tour::Rangee::Joueur2, k));
+    }
+    MenuSon->setChecked(f.son);
+
+    if (f.sablier != m_sablierPose) {
+        if (f.sablier) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+        m_sablierPose = f.sablier;
+    }
+}
+
+} // namespace tavlo::ui

@@ -1,0 +1,93 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "fenetre_test.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+namespace tavlo::ui::test {
+
+FenetreDeTest::FenetreDeTest() : m_fenetre(std::make_unique<TMirvo32>(horloge, boites, son)) {
+    m_fenetre->brancherDialogues(dialogues);
+    element<QTimer>(QStringLiteral("Tempo"))->stop();
+    // Large enough for the whole layout, as the maximised window is.
+    m_fenetre->resize(800, 600);
+    m_fenetre->show();
+}
+
+QWidget* FenetreDeTest::sousLaSouris(const QString& nom) const {
+    QWidget* cible = element(nom);
+    QWidget* zone = m_fenetre->centralWidget();
+    const QPoint point = cible->mapTo(zone, cible->rect().center());
+    return zone->childAt(point);
+}
+
+void FenetreDeTest::cliquer(const QString& nom) {
+    QWidget* cible = element(nom);
+    QWidget* zone = m_fenetre->centralWidget();
+    const QPoint point = cible->mapTo(zone, cible->rect().center());
+    QWidget* touche = zone->childAt(point);
+    QTest::mouseClick(touche != nullptr ? touche : zone, Qt::LeftButton, {},
+                      (touche != nullptr ? touche : zone)->mapFrom(zone, point));
+}
+
+void FenetreDeTest::ouvrirNouvellePartie() {
+    auto* menu = element<QMenu>(QStringLiteral("MenuNouvelle"));
+    menu->popup(QPoint(0, 0));
+    menu->close();
+}
+
+void FenetreDeTest::choisir(const QString& action) {
+    element<QAction>(action)->trigger();
+}
+
+void FenetreDeTest::tic(int n) {
+    for (int i = 0; i < n; ++i) {
+        m_fenetre->TempoTimer();
+    }
+}
+
+int FenetreDeTest::lancer() {
+    cliquer(QStringLiteral("Gobelet"));
+    int tics = 0;
+    while (QGuiApplication::overrideCursor() != nullptr && tics < 100) {
+        tic();
+        ++tics;
+    }
+    return tics;
+}
+
+int FenetreDeTest::face(const QString& nom) const {
+    const qint64 cle = element<QLabel>(nom)->pixmap().cacheKey();
+    for (int f = 1; f <= 6; ++f) {
+        if (element<QLabel>(QStringLiteral("Image%1").arg(f))->pixmap().cacheKey() == cle) {
+            return f;
+        }
+    }
+    return 0;
+}
+
+int FenetreDeTest::jetons(const QString& prefixe, int nombre) const {
+    int n = 0;
+    for (int k = 1; k <= nombre; ++k) {
+        const QString nom = prefixe == QStringLiteral("Jeton")
+                                ? QStringLiteral("Jeton%1").arg(k)
+                                : prefixe + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        n += element(nom)->isVisibleTo(m_fenetre.get()) ? 1 : 0;
+    }
+    return n;
+}
+
+QString FenetreDeTest::texte(const QString& nom) const {
+    if (auto* boite = element<QGroupBox>(nom)) {
+        return boite->title();
+    }
+    return element<QLabel>(nom)->text();
+}
+
+bool FenetreDeTest::visible(const QString& nom) const {
+    return element(nom)->isVisibleTo(m_fenetre.get());
+}
+
+} // namespace tavlo::ui::test
