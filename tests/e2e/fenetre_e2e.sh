@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# The built program under Xvfb with a window manager: the window maps maximised, shows navy at
+# its corners and the felt green on the board, a click on the cup after opening "&Nouvelle
+# Partie" starts a throw, and "&Quitter" ends the program with status 0.
+# Usage: fenetre_e2e.sh PROGRAM. Exits 77 (skipped) when a tool it needs is missing.
+set -euo pipefail
+programme=$1
+
+for outil in Xvfb openbox xdotool xprop xwininfo import convert; do
+    if ! command -v "$outil" >/dev/null; then
+        echo "SKIP: $outil is missing"
+        exit 77
+    fi
+done
+
+travail=$(mktemp -d)
+export XDG_RUNTIME_DIR=$travail
+chmod 700 "$travail"
+pids=()
+nettoyer() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$travail"
+}
+trap nettoyer EXIT
+
+echec() {
+    echo "FAIL: $*"; cat "$travail/sortie" 2>/dev/null
+    exit 1
+}
+
+# Waits up to 10 s for a command to succeed.
+attendre() {
+    for _ in $(seq 100); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null &
+pids+=($!)
+attendre test -s "$travail/ecran" || echec "Xvfb did not start"
+export DISPLAY=:$(head -n1 "$travail/ecran")
+openbox >/dev/null 2>&1 &
+pids+=($!)
+attendre sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    echec "openbox did not start"
+
+"$programme" >"$travail/sortie" 2>&1 &
+programme_pid=$!
+pids+=("$programme_pid")
+
+attendre xdotool search --onlyvisible --class tavlo32 || echec "the window never mapped"
+fenetre=$(xdotool search --onlyvisible --class tavlo32 | head -n1)
+attendre sh -c "xprop -id $fenetre _NET_WM_STATE | grep -q MAXIMIZED_HORZ" ||
+    echec "the window is not maximised: $(xprop -id "$fenetre" _NET_WM_STATE)"
+attendre sh -c "xprop -id $fenetre WM_NAME | grep -q '\"Tavlo32\"'" || echec "caption"
+
+x0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left X/ {print $4}')
+y0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left Y/ {print $4}')
+largeur=$(xwininfo -id "$fenetre" | awk '/Width/ {print $2}')
+hauteur=$(xwininfo -id "$fenetre" | awk '/Height/ {print $2}')
+sleep 0.5
+
+# The colour of one pixel of the screen, as "r,g,b".
+pixel() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+capture() { import -window root "$1"; }
+
+capture "$travail/depart.png"
+# The navy ground: the right-hand corners of the client area, beyond the fixed layout, above
+# the status bar.
+for point in "$((x0 + largeur - 5)) $((y0 + 40))" "$((x0 + largeur - 5)) $((y0 + hauteur - 40))"; do
+    # shellcheck disable=SC2086
+    couleur=$(pixel "$travail/depart.png" $point)
+    [ "$couleur" = "0,0,128" ] || echec "navy expected at $point, got $couleur"
+done
+# The felt, half-way across the board and well inside its rim.
+couleur=$(pixel "$travail/depart.png" $((x0 + 400)) $((y0 + 300)))
+[ "$couleur" = "0,117,0" ] || echec "felt green expected on the board, got $couleur"
+
+# Opening "&Nouvelle Partie" resets the game and shows the cup; closing it chooses nothing.
+xdotool search --onlyvisible --class tavlo32 windowactivate --sync %@ 2>/dev/null || true
+xdotool key alt+n
+sleep 0.5
+xdotool key Escape
+sleep 0.5
+capture "$travail/nouvelle.png"
+# The cup stands at 552, 32 in the layout, 80 x 107, below a menu bar of about 20 pixels.
+gx=$((x0 + 592))
+gy=$((y0 + 100))
+couleur=$(pixel "$travail/nouvelle.png" $gx $gy)
+[ "$couleur" != "0,0,128" ] || echec "the cup is not shown after opening the menu"
+
+xdotool mousemove $gx $gy click 1
+sleep 0.3
+capture "$travail/lancer.png"
+couleur=$(pixel "$travail/lancer.png" $gx $gy)
+[ "$couleur" = "0,0,128" ] || echec "the cup did not go away: no throw started ($couleur)"
+# The throw ends after seven ticks of 500 ms; then the pass button takes clicks.
+sleep 4
+capture "$travail/fin.png"
+if cmp -s "$travail/nouvelle.png" "$travail/fin.png"; then
+    echec "the dice did not move"
+fi
+
+# "&Quitter" ends the program with status 0.
+xdotool key alt+q
+for _ in $(seq 100); do
+    kill -0 "$programme_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$programme_pid" 2>/dev/null; then
+    echec "the program did not end on \"&Quitter\""
+fi
+statut=0
+wait "$programme_pid" || statut=$?
+[ "$statut" -eq 0 ] || echec "exit status $statut"
+echo "PASS"
