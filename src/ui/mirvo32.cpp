@@ -411,6 +411,14 @@ void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
     }
 }
 
+// Setting a group box's title repaints it even when unchanged; every tick draws the window.
+void TMirvo32::poserTitre(QGroupBox* boite, const std::string& titre) {
+    const QString nouveau = qs(titre);
+    if (boite->title() != nouveau) {
+        boite->setTitle(nouveau);
+    }
+}
+
 void TMirvo32::dessiner() {
     const tour::Fenetre& f = m_jeu.fenetre();
     auto face = [this](int n) {
@@ -435,8 +443,8 @@ void TMirvo32::dessiner() {
     poserTexte(CpsMaxi, f.cpsMaxi);
     poserTexte(EtiJoueur, m_jeu.etiJoueur());
     EtiRepos->setVisible(m_jeu.etiReposVisible());
-    NomJoueur1->setTitle(qs(m_jeu.nomJoueur(regles::Siege::Un)));
-    NomJoueur2->setTitle(qs(m_jeu.nomJoueur(regles::Siege::Deux)));
+    poserTitre(NomJoueur1, m_jeu.nomJoueur(regles::Siege::Un));
+    poserTitre(NomJoueur2, m_jeu.nomJoueur(regles::Siege::Deux));
     for (int k = 1; k <= regles::NB_JETONS; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         Jeton[i]->setVisible(m_jeu.jetonVisible(tour::Rangee::Pot, k));

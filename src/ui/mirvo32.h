@@ -69,6 +69,7 @@ private:
     void dessiner();
     void prendreEffets();
     void poserTexte(QLabel* etiquette, const std::string& texte);
+    void poserTitre(QGroupBox* boite, const std::string& titre);
 
     tour::Jeu m_jeu;
     ServiceBoites& m_boites;

@@ -15,6 +15,8 @@ done
 
 travail=$(mktemp -d)
 export XDG_RUNTIME_DIR=$travail
+# The program must reach the X server, whatever platform the other tests run on.
+export QT_QPA_PLATFORM=xcb
 chmod 700 "$travail"
 pids=()
 nettoyer() {
