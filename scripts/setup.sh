@@ -8,7 +8,7 @@ PAQUETS=(
     g++ cmake ninja-build pkg-config
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    fonts-liberation xvfb xauth openbox x11-utils
+    fonts-liberation xvfb xauth openbox x11-utils xdotool imagemagick
     desktop-file-utils appstream
 )
 
