@@ -24,15 +24,20 @@ private:
     mutable std::uint32_t m_ms = 0;
 };
 
+// Values throw number n of the 216, in a fixed order.
+void valoriserLeLancer(regles::EtatJeu& e, int n) {
+    e.ValDe[1] = 1 + n % 6;
+    e.ValDe[2] = 1 + (n / 6) % 6;
+    e.ValDe[3] = 1 + (n / 36) % 6;
+    e.NbFaces.remplir(0);
+    regles::valoriser(e);
+}
+
 void BM_Valoriser(benchmark::State& state) {
     regles::EtatJeu e;
     int n = 0;
     for (auto _ : state) {
-        e.ValDe[1] = 1 + n % 6;
-        e.ValDe[2] = 1 + (n / 6) % 6;
-        e.ValDe[3] = 1 + (n / 36) % 6;
-        e.NbFaces.remplir(0);
-        regles::valoriser(e);
+        valoriserLeLancer(e, n);
         benchmark::DoNotOptimize(e.Rang);
         n = (n + 1) % 216;
     }
@@ -44,11 +49,7 @@ void BM_DecisionOrdy(benchmark::State& state) {
     e.CoupsRestants = 2;
     int n = 0;
     for (auto _ : state) {
-        e.ValDe[1] = 1 + n % 6;
-        e.ValDe[2] = 1 + (n / 6) % 6;
-        e.ValDe[3] = 1 + (n / 36) % 6;
-        e.NbFaces.remplir(0);
-        regles::valoriser(e);
+        valoriserLeLancer(e, n);
         const bool second = (n / 216) % 2 == 1;
         e.ValeurPremier = second ? 531 : 0;
         e.RangPremier = second ? 17 : 0;
