@@ -21,19 +21,25 @@ nettoyer() {
 }
 trap nettoyer EXIT
 
-# The bare window: a QMainWindow shown maximised, nothing else.
+# The bare window: a QMainWindow shown maximised, nothing else. Built a second time with one
+# line of text in it (-DTEXTE), to show what loading the fonts costs any window that has text.
 cat >"$travail/nu.cpp" <<'CPP'
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QMainWindow fenetre;
     fenetre.setWindowTitle("Nu");
+#ifdef TEXTE
+    fenetre.setCentralWidget(new QLabel("Nu"));
+#endif
     fenetre.showMaximized();
     return application.exec();
 }
 CPP
 g++ -std=c++20 -O2 -fPIC "$travail/nu.cpp" -o "$travail/nu" $(pkg-config --cflags --libs Qt6Widgets)
+g++ -std=c++20 -O2 -fPIC -DTEXTE "$travail/nu.cpp" -o "$travail/nutexte" $(pkg-config --cflags --libs Qt6Widgets)
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null &
 pids+=($!)
@@ -75,12 +81,15 @@ mediane() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 # Alternate the two programs so that both see the same warm caches.
 : >"$travail/t_nu"
+: >"$travail/t_nutexte"
 : >"$travail/t_jeu"
 for _ in $(seq $ESSAIS); do
     demarrage_ms nu "$travail/nu" >>"$travail/t_nu"
+    demarrage_ms nutexte "$travail/nutexte" >>"$travail/t_nutexte"
     demarrage_ms tavlo32 "$programme" >>"$travail/t_jeu"
 done
 nu=$(mediane <"$travail/t_nu")
+nutexte=$(mediane <"$travail/t_nutexte")
 jeu=$(mediane <"$travail/t_jeu")
 
 "$programme" >/dev/null 2>&1 &
@@ -111,6 +120,8 @@ lancer_us=$(($(cpu_us "$pid") - avant))
 
 printf 'Start-up to first window mapped (median of %d): bare Qt window %d ms, Tavlo32 %d ms, ratio %s (goal <= 1.25)\n' \
     "$ESSAIS" "$nu" "$jeu" "$(awk -v a="$jeu" -v b="$nu" 'BEGIN {printf "%.2f", a / b}')"
+printf '  (a bare window with one line of text: %d ms, ratio %s)\n' "$nutexte" \
+    "$(awk -v a="$jeu" -v b="$nutexte" 'BEGIN {printf "%.2f", a / b}')"
 printf 'Resident memory 5 s after start: %.1f MB (goal <= 45 MB)\n' "$(awk -v k="$rss_kb" 'BEGIN {print k / 1024}')"
 printf 'CPU time of one whole throw (4 s from the click): %.1f ms (goal <= 20 ms)\n' "$(awk -v u="$lancer_us" 'BEGIN {print u / 1000}')"
 printf 'CPU time of 10 s idle: %.1f ms (goal <= 5 ms)\n' "$(awk -v u="$repos_us" 'BEGIN {print u / 1000}')"
