@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The throw's sound played for real: the program under Xvfb and openbox plays into the null sink
+# of a private PulseAudio daemon; what the sink's monitor records during a throw is not silent.
+# Usage: son_e2e.sh PROGRAM. Exits 77 (skipped) when a tool it needs is missing.
+set -euo pipefail
+programme=$1
+
+for outil in Xvfb openbox xdotool xprop pulseaudio pactl parec sox; do
+    if ! command -v "$outil" >/dev/null; then
+        echo "SKIP: $outil is missing"
+        exit 77
+    fi
+done
+
+travail=$(mktemp -d)
+chmod 700 "$travail"
+export XDG_RUNTIME_DIR=$travail
+export PULSE_RUNTIME_PATH=$travail/pulse
+export PULSE_STATE_PATH=$travail/pulse
+export HOME=$travail
+export QT_QPA_PLATFORM=xcb
+pids=()
+nettoyer() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$travail"
+}
+trap nettoyer EXIT
+echec() {
+    echo "FAIL: $*"
+    exit 1
+}
+attendre() {
+    for _ in $(seq 100); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
+    -L "module-native-protocol-unix" -L "module-null-sink sink_name=nul" >"$travail/pulse.log" 2>&1 &
+pids+=($!)
+attendre pactl info || echec "PulseAudio did not start: $(cat "$travail/pulse.log")"
+pactl set-default-sink nul
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null &
+pids+=($!)
+attendre test -s "$travail/ecran" || echec "Xvfb did not start"
+export DISPLAY=:$(head -n1 "$travail/ecran")
+openbox >/dev/null 2>&1 &
+pids+=($!)
+attendre sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || echec "openbox"
+
+"$programme" >"$travail/sortie" 2>&1 &
+pids+=($!)
+attendre xdotool search --onlyvisible --class tavlo32 || echec "the window never mapped"
+fenetre=$(xdotool search --onlyvisible --class tavlo32 | head -n1)
+x0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left X/ {print $4}')
+y0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left Y/ {print $4}')
+xdotool search --onlyvisible --class tavlo32 windowactivate --sync %@ 2>/dev/null || true
+xdotool key alt+n
+sleep 0.5
+xdotool key Escape
+sleep 0.5
+
+# Record the sink's monitor while the cup is clicked and the dice roll.
+parec -d nul.monitor --format=s16le --rate=11025 --channels=1 >"$travail/son.raw" &
+pids+=($!)
+sleep 0.5
+xdotool mousemove $((x0 + 592)) $((y0 + 100)) click 1
+sleep 4
+kill "${pids[-1]}"
+sox -t raw -r 11025 -e signed -b 16 -c 1 "$travail/son.raw" -n stat 2>"$travail/stat" || true
+amplitude=$(awk '/RMS +amplitude/ {print $3}' "$travail/stat")
+echo "Recorded $(stat -c %s "$travail/son.raw") bytes, RMS amplitude ${amplitude:-none}"
+awk -v a="${amplitude:-0}" 'BEGIN {exit !(a > 0.01)}' || echec "the throw was silent"
+echo "PASS"
