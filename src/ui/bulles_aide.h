@@ -25,12 +25,13 @@ public:
     int attente() const { return m_affichee ? ATTENTE_SUIVANTE_MS : ATTENTE_MS; }
     const QTimer& minuterie() const { return m_avantAffichage; }
 
+    // The wait ran out: shows the tooltip of the element under the mouse, if it has one.
+    void afficher();
+
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
-    void afficher();
-
     QTimer m_avantAffichage;
     QTimer m_finAffichage;
     QPointer<QWidget> m_survole;
