@@ -328,6 +328,11 @@ void TMirvo32::MenuQuitterClick() {
     QCoreApplication::quit();
 }
 
+void TMirvo32::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
+}
+
 void TMirvo32::GobeletClick() {
     m_jeu.GobeletClick();
     apresEvenement();

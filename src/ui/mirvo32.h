@@ -55,6 +55,10 @@ public slots:
     void ButStopClick();
     void TempoTimer();
 
+protected:
+    // Closing the main window by any means ends the program, even with the help window open.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void creerElements();
     void creerMenu();
