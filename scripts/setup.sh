@@ -9,6 +9,7 @@ PAQUETS=(
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
     fonts-liberation xvfb xauth openbox x11-utils xdotool imagemagick
+    pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream
 )
 
