@@ -134,6 +134,10 @@ std::vector<regles::Effet> Jeu::prendreEffets() {
     return effets;
 }
 
+void Jeu::BoiteOuverte() {
+    m_partie.boitesOuvertes += 1;
+}
+
 void Jeu::BoiteFermee() {
     if (m_partie.boitesOuvertes > 0) {
         m_partie.boitesOuvertes -= 1;

@@ -71,6 +71,9 @@ public:
     // the shell reports it closed with BoiteFermee(); ticks meanwhile only raise TopTempo.
     std::vector<regles::Effet> prendreEffets();
     void BoiteFermee();
+    // A modal box or dialog that the shell opens by itself holds the game the same way, until it
+    // is reported closed with BoiteFermee().
+    void BoiteOuverte();
 
     // What the window draws.
     const regles::EtatJeu& etat() const { return m_partie.etat; }

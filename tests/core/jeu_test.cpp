@@ -111,6 +111,20 @@ TEST_F(JeuTest, UnTopDejaLeveDessineLaPremiereImageTout) {
     EXPECT_EQ(jeu.etat().CptAnim, 8);
 }
 
+TEST_F(JeuTest, UneBoiteOuverteParLaFenetreSuspendLeLancer) {
+    jeu.MenuNouvelleClick();
+    jeu.GobeletClick();
+    jeu.TempoTimer();
+    jeu.BoiteOuverte();
+    for (int tick = 0; tick < 10; ++tick) {
+        jeu.TempoTimer();
+    }
+    EXPECT_EQ(jeu.etat().CptAnim, 2) << "no frame is drawn under the box";
+    EXPECT_FALSE(jeu.butStopCliquable());
+    jeu.BoiteFermee();
+    EXPECT_EQ(jeu.etat().CptAnim, 3) << "the tick raised under the box draws a frame at once";
+}
+
 TEST_F(JeuTest, SansTopLeveLeLancerAttendSeptTops) {
     jeu.MenuNouvelleClick();
     jeu.GobeletClick();

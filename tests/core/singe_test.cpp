@@ -92,6 +92,8 @@ protected:
                                     ? std::nullopt
                                     : std::optional(std::pair(nomAuHasard(), nomAuHasard())));
             }
+        } else if (choix < 9'940) {
+            jeu.BoiteOuverte(); // the rounds won, the names dialog or the about box
         } else if (choix < 9'990) {
             jeu.MenuSonClick();
         } else {
