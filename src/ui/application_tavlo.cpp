@@ -23,7 +23,8 @@ void preparerApplication(QApplication& application) {
 
 ApplicationTavlo::ApplicationTavlo(int& argc, char** argv) : QApplication(argc, argv) {
     preparerApplication(*this);
-    setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
+    // Qt reads no 16-bit icon file, so the window takes the PNG made from the same pixels.
+    setWindowIcon(QIcon(QStringLiteral(":/MAINICON.png")));
     m_dossiersAide = TAide::dossiersAide();
 }
 
