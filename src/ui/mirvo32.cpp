@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include <variant>
@@ -61,6 +62,17 @@ void placer(QWidget* element, const char* nom) {
     element->setGeometry(emplacement(nom));
 }
 
+// The click handlers of the dice in play and of their set-aside places.
+constexpr std::array<void (TMirvo32::*)(), regles::NB_DES> CLICS_DE{
+    &TMirvo32::De1Click, &TMirvo32::De2Click, &TMirvo32::De3Click};
+constexpr std::array<void (TMirvo32::*)(), regles::NB_DES> CLICS_SELECT_DE{
+    &TMirvo32::SelectDe1Click, &TMirvo32::SelectDe2Click, &TMirvo32::SelectDe3Click};
+
+// A tooltip that also names the key doing the same as the click.
+QString bulle(std::string_view texte, const QString& touche) {
+    return qs(textes::BULLE_TOUCHE).arg(qs(texte), touche);
+}
+
 } // namespace
 
 TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceSon& son)
@@ -75,6 +87,7 @@ TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceS
 
     creerElements();
     creerMenu();
+    creerTouches();
     resize(CLIENT_NON_MAXIMISE.width(),
            CLIENT_NON_MAXIMISE.height() + menuBar()->sizeHint().height());
 
@@ -128,6 +141,7 @@ void TMirvo32::creerElements() {
     placer(Plateau, "Plateau");
     Plateau->setScaledContents(true);
     Plateau->setPixmap(QPixmap(QStringLiteral(":/PLATEAU")));
+    Plateau->setAccessibleName(qs(textes::NOM_PLATEAU));
 
     for (int f = 1; f <= regles::NB_FACES; ++f) {
         const QByteArray nom = "Image" + QByteArray::number(f);
@@ -136,26 +150,27 @@ void TMirvo32::creerElements() {
         placer(image, nom.constData());
         image->setPixmap(QPixmap(QStringLiteral(":/FACE%1").arg(f)));
         image->resize(image->pixmap().isNull() ? image->size() : image->pixmap().size());
+        image->setAccessibleName(qs(textes::NOM_IMAGE).arg(f));
         image->hide();
     }
 
     m_bulles = new BullesAide(this);
-    const std::array<void (TMirvo32::*)(), regles::NB_DES> clicsDe{
-        &TMirvo32::De1Click, &TMirvo32::De2Click, &TMirvo32::De3Click};
-    const std::array<void (TMirvo32::*)(), regles::NB_DES> clicsSelectDe{
-        &TMirvo32::SelectDe1Click, &TMirvo32::SelectDe2Click, &TMirvo32::SelectDe3Click};
     for (std::size_t i = 0; i < regles::NB_DES; ++i) {
         const QByteArray numero = QByteArray::number(static_cast<int>(i) + 1);
+        const QString touche = QString::fromLatin1(numero);
         De[i] = creerImage(("De" + numero).constData(), zone);
-        De[i]->setToolTip(qs(textes::BULLE_DE));
-        connect(De[i], &ImageCliquable::clicked, this, clicsDe[i]);
+        De[i]->setToolTip(bulle(textes::BULLE_DE, touche));
+        De[i]->setAccessibleName(qs(textes::NOM_DE).arg(touche));
+        connect(De[i], &ImageCliquable::clicked, this, CLICS_DE[i]);
         SelectDe[i] = creerImage(("SelectDe" + numero).constData(), zone);
-        SelectDe[i]->setToolTip(qs(textes::BULLE_SELECT_DE));
-        connect(SelectDe[i], &ImageCliquable::clicked, this, clicsSelectDe[i]);
+        SelectDe[i]->setToolTip(bulle(textes::BULLE_SELECT_DE, touche));
+        SelectDe[i]->setAccessibleName(qs(textes::NOM_SELECT_DE).arg(touche));
+        connect(SelectDe[i], &ImageCliquable::clicked, this, CLICS_SELECT_DE[i]);
     }
     Gobelet = creerImage("Gobelet", zone);
     Gobelet->montrer(QPixmap(QStringLiteral(":/GOBELET")));
-    Gobelet->setToolTip(qs(textes::BULLE_GOBELET));
+    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, qs(textes::TOUCHE_ESPACE)));
+    Gobelet->setAccessibleName(qs(textes::NOM_GOBELET));
     Gobelet->hide();
     connect(Gobelet, &ImageCliquable::clicked, this, &TMirvo32::GobeletClick);
     for (QWidget* element : {static_cast<QWidget*>(Gobelet), static_cast<QWidget*>(De[0]),
@@ -172,14 +187,20 @@ void TMirvo32::creerElements() {
         image = new QLabel(zone);
         placer(image, nom.constData());
         image->setPixmap(jeton);
+        image->setAccessibleName(qs(textes::NOM_JETON).arg(k));
     }
 
     Eti_Lancer = creerEtiquette("Eti_Lancer", times(19, false), JAUNE, QColor());
     EtiJoueur = creerEtiquette("EtiJoueur", times(15, false), JAUNE, Qt::black);
     EtiRepos = creerEtiquette("EtiRepos", times(19, false), JAUNE, MARINE);
     EtiRepos->setText(qs(regles::textes::REPOS));
+    EtiRepos->setAccessibleDescription(EtiRepos->text());
     EtiRepos->hide();
     CpsMaxi = creerEtiquette("CpsMaxi", times(16, true), ROUGE, Qt::black);
+    Eti_Lancer->setAccessibleName(qs(textes::NOM_ETI_LANCER));
+    EtiJoueur->setAccessibleName(qs(textes::NOM_ETI_JOUEUR));
+    EtiRepos->setAccessibleName(qs(textes::NOM_ETI_REPOS));
+    CpsMaxi->setAccessibleName(qs(textes::NOM_CPS_MAXI));
 
     const std::array<QGroupBox**, 2> boites{&NomJoueur1, &NomJoueur2};
     const std::array<std::array<QLabel*, regles::NB_JETONS>*, 2> jetons{&J1, &J2};
@@ -199,12 +220,18 @@ void TMirvo32::creerElements() {
                 QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
             image->setGeometry(emplacementJetonJoueur(k));
             image->setPixmap(jeton);
+            image->setAccessibleName(qs(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
             image->hide();
         }
     }
 
     ButStop = new QPushButton(qs(textes::PASSER), zone);
     placer(ButStop, "ButStop");
+    // The button never takes the focus, so that Space and Enter are always the game's keys and
+    // never press a focused button behind the player's back.
+    ButStop->setFocusPolicy(Qt::NoFocus);
+    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, qs(textes::TOUCHE_ENTREE)));
+    m_bulles->surveiller(ButStop);
     ButStop->setFont(times(16, true));
     colorier(ButStop, QPalette::ButtonText, Qt::black, false);
     connect(ButStop, &QPushButton::clicked, this, &TMirvo32::ButStopClick);
@@ -273,6 +300,45 @@ void TMirvo32::creerMenu() {
     QAction* quitter = barre->addAction(qs(textes::MENU_QUITTER));
     quitter->setObjectName(QStringLiteral("MenuQuitter"));
     connect(quitter, &QAction::triggered, this, &TMirvo32::MenuQuitterClick);
+}
+
+void TMirvo32::creerTouches() {
+    // The keys belong to the board, which holds the focus. While the menu bar is driven from the
+    // keyboard, or a dialog or a message box is open, the focus is elsewhere and the keys go
+    // there. The menu's access letters and shortcut keys all carry a modifier, so none clashes.
+    QWidget* zone = centralWidget();
+    zone->setFocusPolicy(Qt::StrongFocus);
+    zone->setFocus();
+    auto touche = [this, zone](QKeyCombination cle, auto action) {
+        auto* raccourci = new QShortcut(QKeySequence(cle), zone);
+        raccourci->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(raccourci, &QShortcut::activated, this, action);
+    };
+    // A key does only what a click on its element could do at that moment.
+    touche(Qt::Key_Space, [this] {
+        if (m_jeu.gobeletCliquable()) {
+            GobeletClick();
+        }
+    });
+    touche(Qt::Key_1, [this] { toucheDe(1); });
+    touche(Qt::Key_2, [this] { toucheDe(2); });
+    touche(Qt::Key_3, [this] { toucheDe(3); });
+    for (const Qt::Key entree : {Qt::Key_Return, Qt::Key_Enter}) {
+        touche(entree, [this] {
+            if (m_jeu.butStopCliquable()) {
+                ButStopClick();
+            }
+        });
+    }
+}
+
+void TMirvo32::toucheDe(int de) {
+    const auto i = static_cast<std::size_t>(de - 1);
+    if (m_jeu.deCliquable(de)) {
+        (this->*CLICS_DE[i])();
+    } else if (m_jeu.selectDeCliquable(de)) {
+        (this->*CLICS_SELECT_DE[i])();
+    }
 }
 
 void TMirvo32::MenuNouvelleClick() {
@@ -408,11 +474,21 @@ void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
         return;
     }
     etiquette->setText(nouveau);
+    etiquette->setAccessibleDescription(nouveau);
     // A label sizes itself to its text; an empty one keeps its design size.
     if (nouveau.isEmpty()) {
         etiquette->resize(emplacement(etiquette->objectName().toStdString()).size());
     } else {
         etiquette->adjustSize();
+    }
+}
+
+// The face a die shows, for a screen reader; set only when it changes, as every tick draws.
+void TMirvo32::decrireFace(QWidget* de, int face) {
+    const QString description =
+        face >= 1 && face <= regles::NB_FACES ? qs(textes::DESCRIPTION_FACE).arg(face) : QString();
+    if (de->accessibleDescription() != description) {
+        de->setAccessibleDescription(description);
     }
 }
 
@@ -434,9 +510,11 @@ void TMirvo32::dessiner() {
         ImageCliquable* de = De[static_cast<std::size_t>(n - 1)];
         ImageCliquable* selectDe = SelectDe[static_cast<std::size_t>(n - 1)];
         de->montrer(face(f.imageDe[n]));
+        decrireFace(de, f.imageDe[n]);
         de->setVisible(!f.ecarte[n]);
         de->setCliquable(m_jeu.deCliquable(n));
         selectDe->montrer(face(f.imageSelectDe[n]));
+        decrireFace(selectDe, f.imageSelectDe[n]);
         selectDe->setVisible(f.ecarte[n]);
         selectDe->setCliquable(m_jeu.selectDeCliquable(n));
     }

@@ -62,6 +62,9 @@ protected:
 private:
     void creerElements();
     void creerMenu();
+    void creerTouches();
+    // Key 1, 2 or 3: sets the die aside or brings it back, whichever its click would do now.
+    void toucheDe(int de);
     ImageCliquable* creerImage(const char* nom, QWidget* parent);
     QLabel* creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
                            const QColor& fond);
@@ -74,6 +77,7 @@ private:
     void prendreEffets();
     void poserTexte(QLabel* etiquette, const std::string& texte);
     void poserTitre(QGroupBox* boite, const std::string& titre);
+    void decrireFace(QWidget* de, int face);
 
     tour::Jeu m_jeu;
     ServiceBoites& m_boites;

@@ -12,7 +12,28 @@ inline constexpr std::string_view COPYRIGHT = "Copyright © 2026 les développeu
 inline constexpr std::string_view BULLE_DE = "Cliquez pour écarter ce dé";
 inline constexpr std::string_view BULLE_SELECT_DE = "Cliquez pour remettre en jeu";
 inline constexpr std::string_view BULLE_GOBELET = "Cliquez ici pour lancer les dés";
+inline constexpr std::string_view BULLE_BUT_STOP = "Cliquez pour passer la main";
 inline constexpr std::string_view PASSER = "Passer la main";
+
+// The key that does what a click does, on a second line of the element's tooltip.
+inline constexpr std::string_view BULLE_TOUCHE = "%1\n(touche %2)";
+inline constexpr std::string_view TOUCHE_ESPACE = "Espace";
+inline constexpr std::string_view TOUCHE_ENTREE = "Entrée";
+
+// What a screen reader calls each element; a label's caption and a die's face are its
+// description.
+inline constexpr std::string_view NOM_PLATEAU = "Plateau";
+inline constexpr std::string_view NOM_IMAGE = "Modèle de la face %1";
+inline constexpr std::string_view NOM_DE = "Dé %1";
+inline constexpr std::string_view NOM_SELECT_DE = "Dé %1 écarté";
+inline constexpr std::string_view NOM_GOBELET = "Gobelet";
+inline constexpr std::string_view NOM_ETI_LANCER = "Numéro du lancer";
+inline constexpr std::string_view NOM_ETI_JOUEUR = "Joueur dont c'est le tour";
+inline constexpr std::string_view NOM_ETI_REPOS = "Égalité";
+inline constexpr std::string_view NOM_CPS_MAXI = "Nombre de coups maximum";
+inline constexpr std::string_view NOM_JETON = "Jeton du pot %1";
+inline constexpr std::string_view NOM_JETON_JOUEUR = "Jeton %1 du joueur %2";
+inline constexpr std::string_view DESCRIPTION_FACE = "Face %1";
 
 inline constexpr std::string_view MENU_NOUVELLE = "&Nouvelle Partie";
 inline constexpr std::string_view MENU_1_JOUEUR = "1 Joueur";

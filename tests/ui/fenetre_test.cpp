@@ -50,12 +50,33 @@ void FenetreDeTest::tic(int n) {
 
 int FenetreDeTest::lancer() {
     cliquer(QStringLiteral("Gobelet"));
+    return finirLancer();
+}
+
+int FenetreDeTest::finirLancer() {
     int tics = 0;
     while (QGuiApplication::overrideCursor() != nullptr && tics < 100) {
         tic();
         ++tics;
     }
     return tics;
+}
+
+void FenetreDeTest::jusquATroisCoups() {
+    for (int main = 0; main < 40 && !texte(QStringLiteral("CpsMaxi")).endsWith('3'); ++main) {
+        lancer();
+        cliquer(QStringLiteral("ButStop"));
+    }
+}
+
+void FenetreDeTest::activer() {
+    m_fenetre->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
+}
+
+void FenetreDeTest::appuyer(Qt::Key touche, Qt::KeyboardModifiers modificateurs) {
+    QWidget* cible = QApplication::focusWidget();
+    QTest::keyClick(cible != nullptr ? cible : m_fenetre.get(), touche, modificateurs);
 }
 
 int FenetreDeTest::face(const QString& nom) const {

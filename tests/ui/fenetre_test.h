@@ -32,6 +32,14 @@ public:
     void tic(int n = 1);
     // Clicks the cup and sends ticks until the throw is over; the number of ticks it took.
     int lancer();
+    // Ticks until the throw under way is over; the number of ticks it took.
+    int finirLancer();
+    // Plays hands of one throw each, by clicks, until a first player may throw three times.
+    void jusquATroisCoups();
+
+    // The window made active, as a player's keyboard needs; a key goes where the focus is.
+    void activer();
+    void appuyer(Qt::Key touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
 
     // The face a die's picture box shows, 1..6, or 0 for none.
     int face(const QString& nom) const;

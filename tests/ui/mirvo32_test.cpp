@@ -1,6 +1,7 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "fenetre_test.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +20,12 @@ QString texte(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+// What a screen reader reads of an element.
+QString lu(QWidget* element, QAccessible::Text quoi) {
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(element);
+    return interface != nullptr ? interface->text(quoi) : QString();
+}
+
 } // namespace
 
 class Mirvo32Test : public QObject {
@@ -31,8 +38,10 @@ private slots:
     void jetonsDesJoueursSurLaGrilleDeLeurBoite();
     void policesEtCouleursDesEtiquettes_data();
     void policesEtCouleursDesEtiquettes();
-    void bullesDesElementsCliquables_data();
-    void bullesDesElementsCliquables();
+    void bullesEtNomsPourLecteurDEcran_data();
+    void bullesEtNomsPourLecteurDEcran();
+    void chaqueImageEtEtiquetteANom();
+    void lecteurDEcranSuitLesDesEtLesEtiquettes();
     void fenetreAuDemarrage();
     void arbreDuMenu_data();
     void arbreDuMenu();
@@ -150,22 +159,71 @@ void Mirvo32Test::policesEtCouleursDesEtiquettes() {
     }
 }
 
-void Mirvo32Test::bullesDesElementsCliquables_data() {
+void Mirvo32Test::bullesEtNomsPourLecteurDEcran_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("bulle");
-    QTest::newRow("De1") << "De1" << texte("Cliquez pour écarter ce dé");
-    QTest::newRow("De3") << "De3" << texte("Cliquez pour écarter ce dé");
-    QTest::newRow("SelectDe1") << "SelectDe1" << texte("Cliquez pour remettre en jeu");
-    QTest::newRow("Gobelet") << "Gobelet" << texte("Cliquez ici pour lancer les dés");
-    QTest::newRow("Plateau") << "Plateau" << QString();
-    QTest::newRow("Jeton1") << "Jeton1" << QString();
+    QTest::addColumn<QString>("nomLu");
+    const struct {
+        const char* nom;
+        const char* bulle;
+        const char* nomLu;
+    } lignes[] = {
+        {"De1", "Cliquez pour écarter ce dé\n(touche 1)", "Dé 1"},
+        {"De3", "Cliquez pour écarter ce dé\n(touche 3)", "Dé 3"},
+        {"SelectDe1", "Cliquez pour remettre en jeu\n(touche 1)", "Dé 1 écarté"},
+        {"SelectDe3", "Cliquez pour remettre en jeu\n(touche 3)", "Dé 3 écarté"},
+        {"Gobelet", "Cliquez ici pour lancer les dés\n(touche Espace)", "Gobelet"},
+        {"ButStop", "Cliquez pour passer la main\n(touche Entrée)", "Passer la main"},
+        {"Plateau", "", "Plateau"},
+        {"Image6", "", "Modèle de la face 6"},
+        {"Jeton1", "", "Jeton du pot 1"},
+        {"Jeton11", "", "Jeton du pot 11"},
+        {"J101", "", "Jeton 1 du joueur 1"},
+        {"J211", "", "Jeton 11 du joueur 2"},
+        {"EtiJoueur", "", "Joueur dont c'est le tour"},
+        {"Eti_Lancer", "", "Numéro du lancer"},
+        {"EtiRepos", "", "Égalité"},
+        {"CpsMaxi", "", "Nombre de coups maximum"},
+        {"NomJoueur2", "", "Joueur2"},
+    };
+    for (const auto& l : lignes) {
+        QTest::newRow(l.nom) << QString::fromLatin1(l.nom) << texte(l.bulle) << texte(l.nomLu);
+    }
 }
 
-void Mirvo32Test::bullesDesElementsCliquables() {
+void Mirvo32Test::bullesEtNomsPourLecteurDEcran() {
     QFETCH(QString, nom);
     QFETCH(QString, bulle);
+    QFETCH(QString, nomLu);
     FenetreDeTest t;
     QCOMPARE(t.element(nom)->toolTip(), bulle);
+    QCOMPARE(lu(t.element(nom), QAccessible::Name), nomLu);
+}
+
+void Mirvo32Test::chaqueImageEtEtiquetteANom() {
+    FenetreDeTest t;
+    const QList<QLabel*> etiquettes = t.fenetre().findChildren<QLabel*>();
+    QVERIFY(etiquettes.size() > 50);
+    for (QLabel* etiquette : etiquettes) {
+        QVERIFY2(!lu(etiquette, QAccessible::Name).isEmpty(), qPrintable(etiquette->objectName()));
+    }
+}
+
+void Mirvo32Test::lecteurDEcranSuitLesDesEtLesEtiquettes() {
+    FenetreDeTest t;
+    QCOMPARE(lu(t.element(QStringLiteral("De1")), QAccessible::Description),
+             QStringLiteral("Face 1"));
+    t.ouvrirNouvellePartie();
+    t.lancer();
+    for (const char* de : {"De1", "De2", "De3"}) {
+        QCOMPARE(lu(t.element(QLatin1String(de)), QAccessible::Description),
+                 QStringLiteral("Face %1").arg(t.face(QLatin1String(de))));
+    }
+    for (const char* etiquette : {"EtiJoueur", "Eti_Lancer", "CpsMaxi", "EtiRepos"}) {
+        QVERIFY(!t.texte(QLatin1String(etiquette)).isEmpty());
+        QCOMPARE(lu(t.element(QLatin1String(etiquette)), QAccessible::Description),
+                 t.texte(QLatin1String(etiquette)));
+    }
 }
 
 void Mirvo32Test::fenetreAuDemarrage() {
