@@ -15,18 +15,15 @@ class BoiteMessageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void titreEtIconeDeChaqueType_data();
-    void titreEtIconeDeChaqueType();
+    void titreIconeEtBoutonOkDeChaqueType_data();
+    void titreIconeEtBoutonOkDeChaqueType();
     void retourChariotCommenceUneLigne_data();
     void retourChariotCommenceUneLigne();
     void texteLongCoupeAuxMotsAMoitieEcran();
-    void unSeulBoutonOkPourEntreeEtEchap_data();
-    void unSeulBoutonOkPourEntreeEtEchap();
     void centreeSurLEcran();
-    void erreurTitreeDuJeuAvecPointFinal();
 };
 
-void BoiteMessageTest::titreEtIconeDeChaqueType_data() {
+void BoiteMessageTest::titreIconeEtBoutonOkDeChaqueType_data() {
     QTest::addColumn<TypeBoite>("type");
     QTest::addColumn<QString>("titre");
     QTest::addColumn<QMessageBox::Icon>("icone");
@@ -37,7 +34,7 @@ void BoiteMessageTest::titreEtIconeDeChaqueType_data() {
     QTest::newRow("personnalise") << TypeBoite::Personnalise << "Tavlo32" << QMessageBox::NoIcon;
 }
 
-void BoiteMessageTest::titreEtIconeDeChaqueType() {
+void BoiteMessageTest::titreIconeEtBoutonOkDeChaqueType() {
     QFETCH(TypeBoite, type);
     QFETCH(QString, titre);
     QFETCH(QMessageBox::Icon, icone);
@@ -46,6 +43,8 @@ void BoiteMessageTest::titreEtIconeDeChaqueType() {
     QCOMPARE(boite.icon(), icone);
     QCOMPARE(boite.text(), QStringLiteral("Texte"));
     QCOMPARE(boite.textFormat(), Qt::PlainText);
+    QCOMPARE(boite.buttons().size(), 1);
+    QCOMPARE(boite.buttons()[0]->text(), QStringLiteral("OK"));
 }
 
 void BoiteMessageTest::retourChariotCommenceUneLigne_data() {
@@ -93,23 +92,6 @@ void BoiteMessageTest::texteLongCoupeAuxMotsAMoitieEcran() {
     }
 }
 
-void BoiteMessageTest::unSeulBoutonOkPourEntreeEtEchap_data() {
-    QTest::addColumn<int>("touche");
-    QTest::newRow("Entrée") << int(Qt::Key_Return);
-    QTest::newRow("Échap") << int(Qt::Key_Escape);
-}
-
-void BoiteMessageTest::unSeulBoutonOkPourEntreeEtEchap() {
-    QFETCH(int, touche);
-    BoiteMessage boite(TypeBoite::Avertissement, QStringLiteral("Texte"), nullptr);
-    QCOMPARE(boite.buttons().size(), 1);
-    QCOMPARE(boite.buttons()[0]->text(), QStringLiteral("OK"));
-    QTimer::singleShot(0, &boite,
-                       [&boite, touche] { QTest::keyClick(&boite, static_cast<Qt::Key>(touche)); });
-    boite.exec();
-    QCOMPARE(boite.clickedButton(), boite.buttons()[0]);
-}
-
 void BoiteMessageTest::centreeSurLEcran() {
     BoiteMessage boite(TypeBoite::Information, QStringLiteral("Bravo PAUL!\r\rUne autre manche ?"),
                        nullptr);
@@ -122,24 +104,6 @@ void BoiteMessageTest::centreeSurLEcran() {
     const QRect ecran = QGuiApplication::primaryScreen()->geometry();
     QVERIFY(qAbs(place.center().x() - ecran.center().x()) <= 1);
     QVERIFY(qAbs(place.center().y() - ecran.center().y()) <= 1);
-}
-
-void BoiteMessageTest::erreurTitreeDuJeuAvecPointFinal() {
-    QString titre;
-    QString texte;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(boite != nullptr);
-        titre = boite->windowTitle();
-        texte = boite->text();
-        icone = boite->icon();
-        boite->accept();
-    });
-    BoiteMessage::afficherErreur(QStringLiteral("Plus de m\u00e9moire"), nullptr);
-    QCOMPARE(titre, QStringLiteral("Tavlo32"));
-    QCOMPARE(texte, QString::fromUtf8("Plus de mémoire."));
-    QCOMPARE(icone, QMessageBox::Critical);
 }
 
 TAVLO_TEST_MAIN(BoiteMessageTest)

@@ -11,8 +11,7 @@ class BullesAideTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void premiereBulleApresUneDemiSeconde();
-    void bulleSuivanteApresCinquanteMillisecondes();
+    void premiereBulleApresUneDemiSecondeSuivanteApresCinquante();
     void quitterLElementAnnuleLAttente();
     void lOutilDuSystemeNeMontreRien();
 
@@ -42,7 +41,7 @@ private:
     }
 };
 
-void BullesAideTest::premiereBulleApresUneDemiSeconde() {
+void BullesAideTest::premiereBulleApresUneDemiSecondeSuivanteApresCinquante() {
     Scene s;
     entrer(s.a);
     QVERIFY(s.bulles.minuterie().isActive());
@@ -50,13 +49,6 @@ void BullesAideTest::premiereBulleApresUneDemiSeconde() {
     s.bulles.afficher();
     QVERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("A"));
-    QToolTip::hideText();
-}
-
-void BullesAideTest::bulleSuivanteApresCinquanteMillisecondes() {
-    Scene s;
-    entrer(s.a);
-    s.bulles.afficher();
     sortir(s.a);
     entrer(s.b);
     QCOMPARE(s.bulles.minuterie().interval(), 50);

@@ -25,11 +25,12 @@ QWidget* FenetreDeTest::sousLaSouris(const QString& nom) const {
 
 void FenetreDeTest::cliquer(const QString& nom) {
     QWidget* cible = element(nom);
-    QWidget* zone = m_fenetre->centralWidget();
-    const QPoint point = cible->mapTo(zone, cible->rect().center());
-    QWidget* touche = zone->childAt(point);
-    QTest::mouseClick(touche != nullptr ? touche : zone, Qt::LeftButton, {},
-                      (touche != nullptr ? touche : zone)->mapFrom(zone, point));
+    QWidget* touche = sousLaSouris(nom);
+    if (touche == nullptr) {
+        touche = m_fenetre->centralWidget();
+    }
+    QTest::mouseClick(touche, Qt::LeftButton, {},
+                      touche->mapFromGlobal(cible->mapToGlobal(cible->rect().center())));
 }
 
 void FenetreDeTest::ouvrirNouvellePartie() {
@@ -109,6 +110,21 @@ QString FenetreDeTest::texte(const QString& nom) const {
 
 bool FenetreDeTest::visible(const QString& nom) const {
     return element(nom)->isVisibleTo(m_fenetre.get());
+}
+
+QString FenetreDeTest::plateau() const {
+    QString vu;
+    for (int n = 1; n <= 3; ++n) {
+        vu += QStringLiteral("%1%2%3 ")
+                  .arg(face(QStringLiteral("De%1").arg(n)))
+                  .arg(visible(QStringLiteral("De%1").arg(n)))
+                  .arg(visible(QStringLiteral("SelectDe%1").arg(n)));
+    }
+    return vu + QStringLiteral("%1 %2 %3 %4 %5")
+                    .arg(visible(QStringLiteral("Gobelet")))
+                    .arg(texte(QStringLiteral("EtiJoueur")), texte(QStringLiteral("Eti_Lancer")))
+                    .arg(QGuiApplication::overrideCursor() != nullptr)
+                    .arg(son.joues.size());
 }
 
 } // namespace tavlo::ui::test

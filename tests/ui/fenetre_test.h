@@ -46,6 +46,8 @@ public:
     int jetons(const QString& prefixe, int nombre = 11) const; // visible token pictures
     QString texte(const QString& nom) const;
     bool visible(const QString& nom) const;
+    // Everything a click or a key could change on the board, to compare before and after.
+    QString plateau() const;
 
     HorlogeQuiAvance horloge;
     FauxBoites boites;

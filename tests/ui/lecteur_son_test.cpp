@@ -2,7 +2,6 @@
 #include "fenetre_test.h"
 #include "ui/wav.h"
 
-#include <QFile>
 #include <QtEndian>
 
 using tavlo::ui::lireWav;
@@ -48,8 +47,6 @@ private slots:
     void formatEtEchantillonsDuFichier();
     void fichierIllisibleNeDonneRien_data();
     void fichierIllisibleNeDonneRien();
-    void sonsStockesAuxFormatsDuJeu_data();
-    void sonsStockesAuxFormatsDuJeu();
 };
 
 void LecteurSonTest::formatEtEchantillonsDuFichier_data() {
@@ -99,31 +96,6 @@ void LecteurSonTest::fichierIllisibleNeDonneRien_data() {
 void LecteurSonTest::fichierIllisibleNeDonneRien() {
     QFETCH(QByteArray, image);
     QVERIFY(!lireWav(image).has_value());
-}
-
-void LecteurSonTest::sonsStockesAuxFormatsDuJeu_data() {
-    QTest::addColumn<QString>("ressource");
-    QTest::addColumn<int>("canaux");
-    QTest::addColumn<int>("frequence");
-    QTest::addColumn<int>("octets");
-    QTest::newRow("LANCER") << ":/LANCER" << 1 << 11025 << 38545;
-    QTest::newRow("BRAVO") << ":/BRAVO" << 2 << 11128 << 69888;
-    QTest::newRow("MEILLEUR") << ":/MEILLEUR" << 1 << 11025 << 11311;
-}
-
-void LecteurSonTest::sonsStockesAuxFormatsDuJeu() {
-    QFETCH(QString, ressource);
-    QFETCH(int, canaux);
-    QFETCH(int, frequence);
-    QFETCH(int, octets);
-    QFile fichier(ressource);
-    QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(ressource));
-    const auto son = lireWav(fichier.readAll());
-    QVERIFY(son.has_value());
-    QCOMPARE(son->format.channelCount(), canaux);
-    QCOMPARE(son->format.sampleRate(), frequence);
-    QCOMPARE(son->format.sampleFormat(), QAudioFormat::UInt8);
-    QCOMPARE(son->pcm.size(), octets);
 }
 
 TAVLO_TEST_MAIN(LecteurSonTest)

@@ -34,8 +34,6 @@ class Mirvo32Test : public QObject {
 private slots:
     void elementPlaceEtVisibleAuDemarrage_data();
     void elementPlaceEtVisibleAuDemarrage();
-    void jetonsDesJoueursSurLaGrilleDeLeurBoite_data();
-    void jetonsDesJoueursSurLaGrilleDeLeurBoite();
     void policesEtCouleursDesEtiquettes_data();
     void policesEtCouleursDesEtiquettes();
     void bullesEtNomsPourLecteurDEcran_data();
@@ -48,13 +46,11 @@ private slots:
     void lePlateauEstSousToutEtLesBoitesDessus();
     void ouvrirNouvellePartieRemetLeJeuAZero();
     void ouvrirNouvellePartieEnPleinLancerRepartProprement();
-    void raccourciUnJoueurRemetAZeroPuisDonneLesNoms();
-    void deuxJoueursAnnuleDonneLesNomsParDefaut();
-    void unDeCliqueVaAEcartEtRevient();
+    void raccourciRemetAZeroPuisDonneLesNoms_data();
+    void raccourciRemetAZeroPuisDonneLesNoms();
     void unDeInactifGardeSonImageEtIgnoreLeClic();
-    void lancerMontreLeSablierEtSeptImages();
+    void rienNEstPrisPendantQueLesDesRoulent();
     void sonDuLancerSeulementAvecSonCoche();
-    void manchesMontreLesCompteurs();
     void menusDesDialogues();
 };
 
@@ -62,25 +58,43 @@ void Mirvo32Test::elementPlaceEtVisibleAuDemarrage_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<bool>("visible");
-    // The dice hold face 1 from the start and so are 60 x 60, De3 included.
+    QTest::addColumn<QString>("dans");
+    // The dice hold face 1 from the start and so are 60 x 60, De3 included. The players' tokens
+    // lie on a grid inside their group boxes: four in each of the first two rows, three below.
     const struct {
         const char* nom;
         QRect rect;
         bool visible;
+        const char* dans = "Zone";
     } lignes[] = {
-        {"Plateau", {4, 120, 629, 313}, true},    {"Image1", {0, 360, 60, 60}, false},
-        {"Image6", {112, 360, 60, 60}, false},    {"De1", {104, 240, 60, 60}, true},
-        {"De2", {224, 168, 60, 60}, true},        {"De3", {272, 304, 60, 60}, true},
-        {"SelectDe1", {424, 200, 57, 57}, false}, {"SelectDe2", {424, 272, 60, 60}, false},
-        {"SelectDe3", {488, 240, 60, 60}, false}, {"Gobelet", {552, 32, 80, 107}, false},
-        {"Jeton1", {8, 80, 40, 15}, true},        {"Jeton2", {40, 96, 40, 15}, true},
-        {"Jeton7", {88, 128, 40, 15}, true},      {"Jeton11", {48, 160, 40, 15}, true},
-        {"NomJoueur1", {104, 0, 201, 89}, true},  {"NomJoueur2", {336, 0, 201, 89}, true},
-        {"ButStop", {264, 96, 113, 25}, true},    {"EtiJoueur", {284, 128, 4, 17}, true},
+        {"Plateau", {4, 120, 629, 313}, true},
+        {"Image1", {0, 360, 60, 60}, false},
+        {"Image6", {112, 360, 60, 60}, false},
+        {"De1", {104, 240, 60, 60}, true},
+        {"De2", {224, 168, 60, 60}, true},
+        {"De3", {272, 304, 60, 60}, true},
+        {"SelectDe1", {424, 200, 57, 57}, false},
+        {"SelectDe2", {424, 272, 60, 60}, false},
+        {"SelectDe3", {488, 240, 60, 60}, false},
+        {"Gobelet", {552, 32, 80, 107}, false},
+        {"Jeton1", {8, 80, 40, 15}, true},
+        {"Jeton2", {40, 96, 40, 15}, true},
+        {"Jeton7", {88, 128, 40, 15}, true},
+        {"Jeton11", {48, 160, 40, 15}, true},
+        {"NomJoueur1", {104, 0, 201, 89}, true},
+        {"NomJoueur2", {336, 0, 201, 89}, true},
+        {"ButStop", {264, 96, 113, 25}, true},
+        {"EtiJoueur", {284, 128, 4, 17}, true},
         {"Eti_Lancer", {538, 144, 38, 21}, true},
+        {"J101", {8, 24, 40, 15}, false, "NomJoueur1"},
+        {"J104", {152, 24, 40, 15}, false, "NomJoueur1"},
+        {"J105", {8, 40, 40, 15}, false, "NomJoueur1"},
+        {"J205", {8, 40, 40, 15}, false, "NomJoueur2"},
+        {"J211", {104, 56, 40, 15}, false, "NomJoueur2"},
     };
     for (const auto& l : lignes) {
-        QTest::newRow(l.nom) << QString::fromLatin1(l.nom) << l.rect << l.visible;
+        QTest::newRow(l.nom) << QString::fromLatin1(l.nom) << l.rect << l.visible
+                             << QString::fromLatin1(l.dans);
     }
 }
 
@@ -88,38 +102,13 @@ void Mirvo32Test::elementPlaceEtVisibleAuDemarrage() {
     QFETCH(QString, nom);
     QFETCH(QRect, rect);
     QFETCH(bool, visible);
+    QFETCH(QString, dans);
     FenetreDeTest t;
     QWidget* element = t.element(nom);
     QVERIFY2(element != nullptr, qPrintable(nom));
+    QCOMPARE(element->parentWidget()->objectName(), dans);
     QCOMPARE(element->geometry(), rect);
     QCOMPARE(t.visible(nom), visible);
-}
-
-void Mirvo32Test::jetonsDesJoueursSurLaGrilleDeLeurBoite_data() {
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("boite");
-    QTest::addColumn<QRect>("rect");
-    QTest::newRow("J101") << "J101"
-                          << "NomJoueur1" << QRect(8, 24, 40, 15);
-    QTest::newRow("J104") << "J104"
-                          << "NomJoueur1" << QRect(152, 24, 40, 15);
-    QTest::newRow("J105") << "J105"
-                          << "NomJoueur1" << QRect(8, 40, 40, 15);
-    QTest::newRow("J205") << "J205"
-                          << "NomJoueur2" << QRect(8, 40, 40, 15);
-    QTest::newRow("J211") << "J211"
-                          << "NomJoueur2" << QRect(104, 56, 40, 15);
-}
-
-void Mirvo32Test::jetonsDesJoueursSurLaGrilleDeLeurBoite() {
-    QFETCH(QString, nom);
-    QFETCH(QString, boite);
-    QFETCH(QRect, rect);
-    FenetreDeTest t;
-    QWidget* jeton = t.element(nom);
-    QCOMPARE(jeton->parentWidget()->objectName(), boite);
-    QCOMPARE(jeton->geometry(), rect);
-    QVERIFY(!t.visible(nom));
 }
 
 void Mirvo32Test::policesEtCouleursDesEtiquettes_data() {
@@ -240,7 +229,6 @@ void Mirvo32Test::fenetreAuDemarrage() {
     tavlo::ui::TMirvo32 autre(t.horloge, t.boites, t.son);
     QCOMPARE(autre.width(), 427);
     QCOMPARE(autre.height() - autre.menuBar()->sizeHint().height(), 254);
-    QCOMPARE(f.statusBar()->objectName(), QStringLiteral("StatusBar1"));
     QCOMPARE(f.statusBar()->height(), 19);
     QVERIFY(t.element<QLabel>(QStringLiteral("Panneau1"))->text().startsWith(texte("Copyright")));
 
@@ -257,9 +245,6 @@ void Mirvo32Test::fenetreAuDemarrage() {
     QCOMPARE(t.texte(QStringLiteral("EtiRepos")), QStringLiteral("\"REPOS\""));
     QVERIFY(!t.visible(QStringLiteral("EtiRepos")));
     QVERIFY(!t.element(QStringLiteral("ButStop"))->isEnabled());
-    QVERIFY(t.element<QAction>(QStringLiteral("MenuSon"))->isChecked());
-    QVERIFY(t.element<QTimer>(QStringLiteral("Tempo")) != nullptr);
-    QCOMPARE(t.element<QTimer>(QStringLiteral("Tempo"))->interval(), 500);
 }
 
 void Mirvo32Test::arbreDuMenu_data() {
@@ -358,53 +343,28 @@ void Mirvo32Test::ouvrirNouvellePartieEnPleinLancerRepartProprement() {
     QCOMPARE(t.face(QStringLiteral("De1")), 1); // the cancelled throw draws no more frames
 }
 
-void Mirvo32Test::raccourciUnJoueurRemetAZeroPuisDonneLesNoms() {
-    FenetreDeTest t;
-    t.dialogues.nom1 = "PAUL";
-    t.fenetre().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&t.fenetre()));
-    QTest::keyClick(&t.fenetre(), Qt::Key_1, Qt::ControlModifier);
-    QCOMPARE(t.texte(QStringLiteral("NomJoueur1")), QStringLiteral("PAUL"));
-    QCOMPARE(t.texte(QStringLiteral("NomJoueur2")), QStringLiteral("ORDY"));
-    QCOMPARE(t.texte(QStringLiteral("EtiJoueur")), QStringLiteral("PAUL"));
-    QVERIFY(t.visible(QStringLiteral("Gobelet"))); // the reset ran before the names
+void Mirvo32Test::raccourciRemetAZeroPuisDonneLesNoms_data() {
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<QString>("nom1"); // typed in the names dialog; none: cancelled
+    QTest::addColumn<QStringList>("noms");
+    QTest::newRow("Ctrl+1") << int(Qt::Key_1) << "PAUL" << QStringList{"PAUL", "ORDY"};
+    QTest::newRow("Ctrl+2 annulé") << int(Qt::Key_2) << "" << QStringList{"Joueur 1", "Joueur 2"};
 }
 
-void Mirvo32Test::deuxJoueursAnnuleDonneLesNomsParDefaut() {
+void Mirvo32Test::raccourciRemetAZeroPuisDonneLesNoms() {
+    QFETCH(int, touche);
+    QFETCH(QString, nom1);
+    QFETCH(QStringList, noms);
     FenetreDeTest t;
-    t.ouvrirNouvellePartie();
-    t.choisir(QStringLiteral("Menu2Joueurs"));
-    QCOMPARE(t.texte(QStringLiteral("NomJoueur1")), QStringLiteral("Joueur 1"));
-    QCOMPARE(t.texte(QStringLiteral("NomJoueur2")), QStringLiteral("Joueur 2"));
-    QCOMPARE(t.texte(QStringLiteral("EtiJoueur")), QStringLiteral("Joueur 1"));
-}
-
-void Mirvo32Test::unDeCliqueVaAEcartEtRevient() {
-    FenetreDeTest t;
-    t.ouvrirNouvellePartie();
-    t.lancer();
-    t.cliquer(QStringLiteral("ButStop"));
-    t.lancer();
-    t.cliquer(QStringLiteral("ButStop"));
-    // The loading phase allows one throw; play hands until a turn allows three.
-    for (int main = 0; main < 40 && t.texte(QStringLiteral("CpsMaxi")).endsWith('1'); ++main) {
-        t.lancer();
-        t.cliquer(QStringLiteral("ButStop"));
+    if (!nom1.isEmpty()) {
+        t.dialogues.nom1 = nom1.toStdString();
     }
-    QVERIFY(t.texte(QStringLiteral("CpsMaxi")).endsWith('3'));
-    t.lancer();
-    const int face = t.face(QStringLiteral("De2"));
-    t.cliquer(QStringLiteral("De2"));
-    QVERIFY(!t.visible(QStringLiteral("De2")));
-    QVERIFY(t.visible(QStringLiteral("SelectDe2")));
-    QCOMPARE(t.face(QStringLiteral("SelectDe2")), face);
-    QCOMPARE(t.element(QStringLiteral("SelectDe2"))->size(), QSize(60, 60));
-    // The kept die does not move with the next throw.
-    t.lancer();
-    QCOMPARE(t.face(QStringLiteral("SelectDe2")), face);
-    t.cliquer(QStringLiteral("SelectDe2"));
-    QVERIFY(t.visible(QStringLiteral("De2")));
-    QVERIFY(!t.visible(QStringLiteral("SelectDe2")));
+    t.activer();
+    t.appuyer(static_cast<Qt::Key>(touche), Qt::ControlModifier);
+    QCOMPARE(t.texte(QStringLiteral("NomJoueur1")), noms[0]);
+    QCOMPARE(t.texte(QStringLiteral("NomJoueur2")), noms[1]);
+    QCOMPARE(t.texte(QStringLiteral("EtiJoueur")), noms[0]);
+    QVERIFY(t.visible(QStringLiteral("Gobelet"))); // the reset ran before the names
 }
 
 void Mirvo32Test::unDeInactifGardeSonImageEtIgnoreLeClic() {
@@ -421,26 +381,27 @@ void Mirvo32Test::unDeInactifGardeSonImageEtIgnoreLeClic() {
     QCOMPARE(touche->objectName(), QStringLiteral("Plateau"));
 }
 
-void Mirvo32Test::lancerMontreLeSablierEtSeptImages() {
+void Mirvo32Test::rienNEstPrisPendantQueLesDesRoulent() {
     FenetreDeTest t;
+    t.activer();
     t.ouvrirNouvellePartie();
+    t.jusquATroisCoups();
+    t.lancer();
+    // Before the second throw every click and key would be taken; while the dice roll, under
+    // the hourglass, none is.
     t.cliquer(QStringLiteral("Gobelet"));
-    QVERIFY(!t.visible(QStringLiteral("Gobelet")));
-    QVERIFY(QGuiApplication::overrideCursor() != nullptr);
+    t.tic(3);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    // Nothing the human clicks is taken while the dice roll.
-    t.cliquer(QStringLiteral("De1"));
-    t.cliquer(QStringLiteral("ButStop"));
-    QVERIFY(!t.visible(QStringLiteral("SelectDe1")));
-    int tics = 0;
-    while (QGuiApplication::overrideCursor() != nullptr) {
-        t.tic();
-        ++tics;
-        QVERIFY(tics <= 7);
+    const QString avant = t.plateau();
+    for (const char* element : {"De1", "De2", "Gobelet", "ButStop"}) {
+        t.cliquer(QLatin1String(element));
     }
-    QCOMPARE(tics, 7);
-    QVERIFY(t.element(QStringLiteral("ButStop"))->isEnabled());
-    QCOMPARE(t.texte(QStringLiteral("EtiJoueur")), QStringLiteral("Joueur1"));
+    for (Qt::Key touche : {Qt::Key_Space, Qt::Key_1, Qt::Key_Return, Qt::Key_Enter}) {
+        t.appuyer(touche);
+    }
+    QCOMPARE(t.plateau(), avant);
+    QCOMPARE(t.finirLancer(), 4);
+    QCOMPARE(t.texte(QStringLiteral("Eti_Lancer")), texte("Lancer n° 3"));
 }
 
 void Mirvo32Test::sonDuLancerSeulementAvecSonCoche() {
@@ -455,17 +416,6 @@ void Mirvo32Test::sonDuLancerSeulementAvecSonCoche() {
     QCOMPARE(t.son.joues.size(), std::size_t{1});
     t.element<QAction>(QStringLiteral("MenuSon"))->trigger();
     QVERIFY(t.element<QAction>(QStringLiteral("MenuSon"))->isChecked());
-}
-
-void Mirvo32Test::manchesMontreLesCompteurs() {
-    FenetreDeTest t;
-    t.choisir(QStringLiteral("MenuManches"));
-    QCOMPARE(t.boites.vues.size(), std::size_t{1});
-    QCOMPARE(t.boites.vues[0].type, TypeBoite::Information);
-    QCOMPARE(t.boites.vues[0].texte,
-             QStringLiteral("Manches pour Joueur1 : 0\r\rManches pour Joueur2 : 0"));
-    t.choisir(QStringLiteral("MenuZero"));
-    QCOMPARE(t.boites.vues.size(), std::size_t{1}); // the reset shows nothing
 }
 
 void Mirvo32Test::menusDesDialogues() {

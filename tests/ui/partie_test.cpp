@@ -53,8 +53,14 @@ void PartieTest::deuxHumainsJouentUneMancheEntiere() {
             QCOMPARE(t.lancer(), 7);
             ++lances;
             if (lances == 1 && t.visible(QStringLiteral("Gobelet"))) {
+                // Set aside, brought back, set aside again: the kept die shows its face.
+                const int face = t.face(QStringLiteral("De1"));
+                t.cliquer(QStringLiteral("De1"));
+                t.cliquer(QStringLiteral("SelectDe1"));
+                QVERIFY(t.visible(QStringLiteral("De1")));
                 t.cliquer(QStringLiteral("De1"));
                 QVERIFY(t.visible(QStringLiteral("SelectDe1")));
+                QCOMPARE(t.face(QStringLiteral("SelectDe1")), face);
             }
         }
         QCOMPARE(lances, coupsMaxi);
@@ -102,14 +108,20 @@ void PartieTest::deuxHumainsJouentUneMancheEntiere() {
     QVERIFY(!t.visible(QStringLiteral("Gobelet"))); // nothing more until a new game
 
     t.choisir(QStringLiteral("MenuManches"));
+    QCOMPARE(t.boites.vues.back().type, TypeBoite::Information);
     QCOMPARE(t.boites.vues.back().texte,
              unPerd ? QStringLiteral("Manches pour Joueur1 : 0\r\rManches pour Joueur2 : 1")
                     : QStringLiteral("Manches pour Joueur1 : 1\r\rManches pour Joueur2 : 0"));
+    t.choisir(QStringLiteral("MenuZero"));
+    t.choisir(QStringLiteral("MenuManches"));
+    QCOMPARE(t.boites.vues.back().texte,
+             QStringLiteral("Manches pour Joueur1 : 0\r\rManches pour Joueur2 : 0"));
 }
 
 void PartieTest::unHumainContreOrdyJusquAuBout() {
     FenetreDeTest t;
     t.dialogues.nom1 = "PAUL";
+    t.activer();
     t.ouvrirNouvellePartie();
     t.choisir(QStringLiteral("Menu1Joueur"));
     QCOMPARE(t.texte(QStringLiteral("NomJoueur2")), QStringLiteral("ORDY"));
@@ -128,13 +140,17 @@ void PartieTest::unHumainContreOrdyJusquAuBout() {
             t.cliquer(QStringLiteral("ButStop"));
             verifierJetons(t);
         }
-        // ORDY's turn runs on ticks alone; the human's controls take nothing meanwhile.
+        // ORDY's turn runs on ticks alone; the human's clicks and keys take nothing meanwhile.
         int tics = 0;
         while (t.texte(QStringLiteral("EtiJoueur")) == QStringLiteral("ORDY") && !finDeManche()) {
             ordyAJoue = true;
-            const int selectAvant = t.visible(QStringLiteral("SelectDe1"));
+            const QString avant = t.plateau();
             t.cliquer(QStringLiteral("De1"));
-            QCOMPARE(t.visible(QStringLiteral("SelectDe1")), selectAvant);
+            t.cliquer(QStringLiteral("Gobelet"));
+            for (Qt::Key touche : {Qt::Key_Space, Qt::Key_1, Qt::Key_3, Qt::Key_Return}) {
+                t.appuyer(touche);
+            }
+            QCOMPARE(t.plateau(), avant);
             t.tic();
             QVERIFY2(++tics < 200, "ORDY's turn never ended");
         }
@@ -159,22 +175,20 @@ void PartieTest::unHumainContreOrdyJusquAuBout() {
 }
 
 void PartieTest::uneBoiteOuverteRetientLeJeu() {
-    // While a box is open, ticks keep coming (a modal loop delivers them) but ORDY waits, and
-    // no second box opens inside the first.
+    // While a box is open, ticks keep coming (a modal loop delivers them) but ORDY waits, no
+    // second box opens inside the first, and the keys that reach the window do nothing.
     FenetreDeTest t;
     t.dialogues.nom1 = "PAUL";
+    t.activer();
     t.ouvrirNouvellePartie();
     t.choisir(QStringLiteral("Menu1Joueur"));
-    QString joueurPendantBoite;
     t.boites.pendantBoite = [&] {
-        const int faces = t.face(QStringLiteral("De1")) * 100 + t.face(QStringLiteral("De2")) * 10 +
-                          t.face(QStringLiteral("De3"));
-        const bool gobelet = t.visible(QStringLiteral("Gobelet"));
+        const QString avant = t.plateau();
         t.tic(20);
-        QCOMPARE(t.face(QStringLiteral("De1")) * 100 + t.face(QStringLiteral("De2")) * 10 +
-                     t.face(QStringLiteral("De3")),
-                 faces);
-        QCOMPARE(t.visible(QStringLiteral("Gobelet")), gobelet);
+        for (Qt::Key touche : {Qt::Key_Space, Qt::Key_1, Qt::Key_Return}) {
+            t.appuyer(touche);
+        }
+        QCOMPARE(t.plateau(), avant);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     };
     for (int mains = 0; mains < 300 && t.boites.vues.empty(); ++mains) {
