@@ -3,7 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh build
-if [ -x build/src/tavlo32 ]; then
-    exec build/src/tavlo32
-fi
-echo "Tavlo32 is built, but the game window does not exist yet: only the game core and its tests."
+exec build/src/tavlo32

@@ -348,22 +348,25 @@ void TMirvo32::MenuNouvelleClick() {
 
 void TMirvo32::Menu1JoueurClick() {
     if (m_dialogues != nullptr) {
-        m_jeu.unJoueur(m_dialogues->demanderUnNom());
+        std::optional<std::string> nom;
+        sousUneBoite([&] { nom = m_dialogues->demanderUnNom(); });
+        m_jeu.unJoueur(nom);
     }
     apresEvenement();
 }
 
 void TMirvo32::Menu2JoueursClick() {
     if (m_dialogues != nullptr) {
-        m_jeu.deuxJoueurs(m_dialogues->demanderDeuxNoms());
+        std::optional<std::pair<std::string, std::string>> noms;
+        sousUneBoite([&] { noms = m_dialogues->demanderDeuxNoms(); });
+        m_jeu.deuxJoueurs(noms);
     }
     apresEvenement();
 }
 
 void TMirvo32::MenuManchesClick() {
-    const bool dejaEnCours = std::exchange(m_effetsEnCours, true);
-    m_boites.afficher(regles::TypeBoite::Information, qs(m_jeu.texteManches()));
-    m_effetsEnCours = dejaEnCours;
+    sousUneBoite(
+        [&] { m_boites.afficher(regles::TypeBoite::Information, qs(m_jeu.texteManches())); });
     apresEvenement();
 }
 
@@ -385,9 +388,19 @@ void TMirvo32::MenuSonClick() {
 
 void TMirvo32::MenuAproposClick() {
     if (m_dialogues != nullptr) {
-        m_dialogues->afficherAPropos();
+        sousUneBoite([&] { m_dialogues->afficherAPropos(); });
     }
     apresEvenement();
+}
+
+void TMirvo32::sousUneBoite(const std::function<void()>& montrer) {
+    // The game waits while the box is open, as under its own boxes; ticks meanwhile are drawn,
+    // but what they queue is taken once the box is closed.
+    m_jeu.BoiteOuverte();
+    const bool dejaEnCours = std::exchange(m_effetsEnCours, true);
+    montrer();
+    m_effetsEnCours = dejaEnCours;
+    m_jeu.BoiteFermee();
 }
 
 void TMirvo32::MenuQuitterClick() {

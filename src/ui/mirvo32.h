@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -73,6 +74,8 @@ private:
     // own event loop, whose timer ticks are forwarded and drawn, but the effects they queue wait
     // for the loop that showed the box.
     void apresEvenement();
+    // Shows a modal box or dialog of the window's own, holding the game until it closes.
+    void sousUneBoite(const std::function<void()>& montrer);
     void dessiner();
     void prendreEffets();
     void poserTexte(QLabel* etiquette, const std::string& texte);

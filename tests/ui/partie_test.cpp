@@ -16,6 +16,7 @@ private slots:
     void deuxHumainsJouentUneMancheEntiere();
     void unHumainContreOrdyJusquAuBout();
     void uneBoiteOuverteRetientLeJeu();
+    void laBoiteDesManchesSuspendLeLancer();
 
 private:
     // Tokens shown: the pot and each player's, which always make eleven, each row filled from
@@ -200,6 +201,21 @@ void PartieTest::uneBoiteOuverteRetientLeJeu() {
     }
     QVERIFY(!t.boites.vues.empty());
     QCOMPARE(t.boites.maxOuvertes, 1);
+}
+
+void PartieTest::laBoiteDesManchesSuspendLeLancer() {
+    FenetreDeTest t;
+    t.ouvrirNouvellePartie();
+    t.cliquer(QStringLiteral("Gobelet"));
+    t.tic(2);
+    t.boites.pendantBoite = [&] {
+        const QString avant = t.plateau();
+        t.tic(20);
+        QCOMPARE(t.plateau(), avant);
+    };
+    t.choisir(QStringLiteral("MenuManches"));
+    QCOMPARE(t.boites.vues.size(), std::size_t{1});
+    QVERIFY2(t.finirLancer() >= 4, "the throw went on under the box");
 }
 
 TAVLO_TEST_MAIN(PartieTest)
