@@ -320,9 +320,21 @@ void TMirvo32::creerTouches() {
             GobeletClick();
         }
     });
-    touche(Qt::Key_1, [this] { toucheDe(1); });
-    touche(Qt::Key_2, [this] { toucheDe(2); });
-    touche(Qt::Key_3, [this] { toucheDe(3); });
+    // Die N answers its digit, on the keypad too, and on a French keyboard the unshifted key
+    // that bears the digit (&, é, ").
+    const std::array<std::array<Qt::Key, 2>, regles::NB_DES> touchesDes{{
+        {Qt::Key_1, Qt::Key_Ampersand},
+        {Qt::Key_2, Qt::Key_Eacute},
+        {Qt::Key_3, Qt::Key_QuoteDbl},
+    }};
+    for (int de = 1; de <= regles::NB_DES; ++de) {
+        const auto [chiffre, azerty] = touchesDes[static_cast<std::size_t>(de - 1)];
+        for (const QKeyCombination cle :
+             {QKeyCombination(chiffre), QKeyCombination(Qt::KeypadModifier, chiffre),
+              QKeyCombination(Qt::ShiftModifier, chiffre), QKeyCombination(azerty)}) {
+            touche(cle, [this, de] { toucheDe(de); });
+        }
+    }
     for (const Qt::Key entree : {Qt::Key_Return, Qt::Key_Enter}) {
         touche(entree, [this] {
             if (m_jeu.butStopCliquable()) {

@@ -18,6 +18,8 @@ class ClavierTest : public QObject {
 
 private slots:
     void uneDonneEntiereAuClavier();
+    void chaqueToucheDUnDe_data();
+    void chaqueToucheDUnDe();
     void touchesPourLaFenetreModaleOuverte_data();
     void touchesPourLaFenetreModaleOuverte();
     void espaceDansLaBarreDeMenusOuvreLeMenu();
@@ -73,6 +75,37 @@ void ClavierTest::uneDonneEntiereAuClavier() {
             t.jetons(QStringLiteral("J1")) != j1 || t.jetons(QStringLiteral("J2")) != j2);
     QVERIFY(t.visible(QStringLiteral("Gobelet")));
     QCOMPARE(t.texte(QStringLiteral("Eti_Lancer")), QString::fromUtf8("Lancer n° 1"));
+}
+
+void ClavierTest::chaqueToucheDUnDe_data() {
+    QTest::addColumn<int>("de");
+    QTest::addColumn<Qt::Key>("touche");
+    QTest::addColumn<Qt::KeyboardModifiers>("modificateurs");
+    QTest::newRow("2") << 2 << Qt::Key_2 << Qt::KeyboardModifiers();
+    QTest::newRow("pavé 3") << 3 << Qt::Key_3 << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    QTest::newRow("Maj+1") << 1 << Qt::Key_1 << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("& (1)") << 1 << Qt::Key_Ampersand << Qt::KeyboardModifiers();
+    QTest::newRow("é (2)") << 2 << Qt::Key_Eacute << Qt::KeyboardModifiers();
+    QTest::newRow("\" (3)") << 3 << Qt::Key_QuoteDbl << Qt::KeyboardModifiers();
+}
+
+void ClavierTest::chaqueToucheDUnDe() {
+    QFETCH(int, de);
+    QFETCH(Qt::Key, touche);
+    QFETCH(Qt::KeyboardModifiers, modificateurs);
+    FenetreDeTest t;
+    t.ouvrirNouvellePartie();
+    t.jusquATroisCoups();
+    t.activer();
+    t.appuyer(Qt::Key_Space);
+    t.finirLancer();
+    const QString enJeu = QStringLiteral("De%1").arg(de);
+    const QString ecarte = QStringLiteral("SelectDe%1").arg(de);
+    t.appuyer(touche, modificateurs);
+    QVERIFY(t.visible(ecarte));
+    t.appuyer(touche, modificateurs);
+    QVERIFY(t.visible(enJeu));
+    QVERIFY(!t.visible(ecarte));
 }
 
 void ClavierTest::touchesPourLaFenetreModaleOuverte_data() {
