@@ -9,17 +9,7 @@ cd "$(dirname "$0")/.."
 programme=$(realpath "${1:-build/src/tavlo32}")
 ESSAIS=7
 
-travail=$(mktemp -d)
-export XDG_RUNTIME_DIR=$travail
-# The program must reach the X server, whatever platform the other tests run on.
-export QT_QPA_PLATFORM=xcb
-chmod 700 "$travail"
-pids=()
-nettoyer() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$travail"
-}
-trap nettoyer EXIT
+. tests/e2e/bureau_virtuel.sh xdotool g++ pkg-config
 
 # The bare window: a QMainWindow shown maximised, nothing else. Built a second time with one
 # line of text and an idle 500 ms timer (-DTEXTE), to show what loading the fonts and ticking
@@ -46,13 +36,7 @@ CPP
 g++ -std=c++20 -O2 -fPIC "$travail/nu.cpp" -o "$travail/nu" $(pkg-config --cflags --libs Qt6Widgets)
 g++ -std=c++20 -O2 -fPIC -DTEXTE "$travail/nu.cpp" -o "$travail/nutexte" $(pkg-config --cflags --libs Qt6Widgets)
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null &
-pids+=($!)
-until [ -s "$travail/ecran" ]; do sleep 0.05; done
-export DISPLAY=:$(head -n1 "$travail/ecran")
-openbox >/dev/null 2>&1 &
-pids+=($!)
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.05; done
+demarrer_bureau
 
 maintenant_ms() { echo $(($(date +%s%N) / 1000000)); }
 

@@ -5,37 +5,10 @@
 set -euo pipefail
 programme=$1
 
-for outil in Xvfb openbox xdotool xprop pulseaudio pactl parec sox; do
-    if ! command -v "$outil" >/dev/null; then
-        echo "SKIP: $outil is missing"
-        exit 77
-    fi
-done
-
-travail=$(mktemp -d)
-chmod 700 "$travail"
-export XDG_RUNTIME_DIR=$travail
+. "$(dirname "$0")/bureau_virtuel.sh" xdotool xwininfo pulseaudio pactl parec sox
 export PULSE_RUNTIME_PATH=$travail/pulse
 export PULSE_STATE_PATH=$travail/pulse
 export HOME=$travail
-export QT_QPA_PLATFORM=xcb
-pids=()
-nettoyer() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$travail"
-}
-trap nettoyer EXIT
-echec() {
-    echo "FAIL: $*"
-    exit 1
-}
-attendre() {
-    for _ in $(seq 100); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
     -L "module-native-protocol-unix" -L "module-null-sink sink_name=nul" >"$travail/pulse.log" 2>&1 &
@@ -43,13 +16,7 @@ pids+=($!)
 attendre pactl info || echec "PulseAudio did not start: $(cat "$travail/pulse.log")"
 pactl set-default-sink nul
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null &
-pids+=($!)
-attendre test -s "$travail/ecran" || echec "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$travail/ecran")
-openbox >/dev/null 2>&1 &
-pids+=($!)
-attendre sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || echec "openbox"
+demarrer_bureau
 
 "$programme" >"$travail/sortie" 2>&1 &
 pids+=($!)
