@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/about_box.h"
+#include "ui/textes_fenetre.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <qdrawutil.h>
+
+namespace textes = tavlo::ui::textes;
 
 namespace {
 
@@ -82,7 +85,7 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect 
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("A propos"));
+    setWindowTitle(textes::qt(textes::TITRE_A_PROPOS));
     setFont(msSansSerif(11));
     setFixedSize(298, 213);
 
@@ -92,16 +95,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     // Nothing in the panel takes the focus or the mouse.
     Panel1->setEnabled(false);
 
-    ProductName = etiquette(Panel1, "ProductName", QStringLiteral("Tavlo32"), {104, 8, 62, 20},
+    ProductName = etiquette(Panel1, "ProductName", textes::qt(textes::TITRE), {104, 8, 62, 20},
                             msSansSerif(16, true));
     ProductName->setAutoFillBackground(true);
     colorer(ProductName, QPalette::Window, ARGENT);
     colorer(ProductName, QPalette::WindowText, Qt::yellow);
-    Version = etiquette(Panel1, "Version", QStringLiteral("Version 1.0"), {105, 28, 65, 13},
+    Version = etiquette(Panel1, "Version", textes::qt(textes::VERSION), {105, 28, 65, 13},
                         msSansSerif(11, true));
-    Copyright = etiquette(Panel1, "Copyright",
-                          QStringLiteral("Copyright \u00a9 2026 les auteurs de Tavlo32"),
-                          {48, 52, 173, 13}, font());
+    Copyright =
+        etiquette(Panel1, "Copyright", textes::qt(textes::COPYRIGHT), {48, 52, 173, 13}, font());
 
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -112,13 +114,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     colorer(Memo1, QPalette::Base, MARINE);
     colorer(Memo1, QPalette::Text, Qt::white);
-    Memo1->setPlainText(QStringLiteral("Trois dés, un gobelet et onze jetons.\n"
-                                       "Jouez à deux, ou contre ORDY.\n"
-                                       "Le 421 vaut dix jetons.\n"
-                                       "Qui garde les onze jetons perd la manche.\n"
-                                       "Bonne chance !"));
+    Memo1->setPlainText(textes::qt(textes::MEMO));
 
-    OKButton = new QPushButton(coche(), QStringLiteral("OK"), this);
+    OKButton = new QPushButton(coche(), textes::qt(textes::OK), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(120, 184, 75, 25);
     OKButton->setDefault(true);

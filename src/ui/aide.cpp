@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/aide.h"
+#include "ui/textes_fenetre.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <array>
 
+namespace textes = tavlo::ui::textes;
+
 namespace {
 
 struct Sujet {
@@ -21,9 +24,9 @@ struct Sujet {
 // The help's topics by context number, as the menu asks for them.
 constexpr std::array<Sujet, 1> SUJETS{{{1, "tavlo32.html"}}};
 
-const QString TITRE = QStringLiteral("Aide de Tavlo32");
-const QString INTROUVABLE = QStringLiteral("Le fichier d'aide est introuvable : ");
-const QString DOSSIERS_CONSULTES = QStringLiteral("Dossiers consultés :");
+const QString TITRE = textes::qt(textes::TITRE_AIDE);
+const QString INTROUVABLE = textes::qt(textes::AIDE_INTROUVABLE);
+const QString DOSSIERS_CONSULTES = textes::qt(textes::DOSSIERS_CONSULTES);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/boite_message.h"
+#include "ui/textes_fenetre.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,9 +26,9 @@ QMessageBox::Icon icone(regles::TypeBoite type) {
 QString titre(regles::TypeBoite type) {
     switch (type) {
     case regles::TypeBoite::Avertissement:
-        return QStringLiteral("Avertissement");
+        return textes::qt(textes::TITRE_AVERTISSEMENT);
     case regles::TypeBoite::Information:
-        return QStringLiteral("Information");
+        return textes::qt(textes::TITRE_INFORMATION);
     case regles::TypeBoite::Personnalise:
         return QApplication::applicationName();
     }
@@ -71,7 +72,7 @@ BoiteMessage::BoiteMessage(QMessageBox::Icon icone, const QString& titre, const 
     setText(couperTexte(texte, fontMetrics(), ecranDe(this)->geometry().width() / 2));
     setDefaultButton(QMessageBox::Ok);
     setEscapeButton(QMessageBox::Ok);
-    button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    button(QMessageBox::Ok)->setText(textes::qt(textes::OK));
 }
 
 void BoiteMessage::afficherErreur(const QString& texteErreur, QWidget* parent) {

@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/ch_nom.h"
+#include "ui/textes_fenetre.h"
 
 #include "rules/verification_noms.h"
 
@@ -13,6 +14,8 @@
 #include <QValidator>
 
 #include <algorithm>
+
+namespace textes = tavlo::ui::textes;
 
 namespace {
 
@@ -79,12 +82,12 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRec
 TChNom::TChNom(QWidget* parent)
     : QDialog(parent, FENETRE_DIALOGUE), m_bip([] { QApplication::beep(); }),
       m_avertissement([this](const QString& texte) {
-          QMessageBox boite(QMessageBox::Warning, QStringLiteral("Avertissement"), texte,
+          QMessageBox boite(QMessageBox::Warning, textes::qt(textes::TITRE_AVERTISSEMENT), texte,
                             QMessageBox::Ok, this);
           boite.exec();
       }) {
     setObjectName(QStringLiteral("ChNom"));
-    setWindowTitle(QStringLiteral("Saisie du nom des joueurs"));
+    setWindowTitle(textes::qt(textes::TITRE_CH_NOM));
     setFont(msSansSerif(11));
     setFixedSize(313, 214);
 
@@ -94,16 +97,14 @@ TChNom::TChNom(QWidget* parent)
     Bevel1->setGeometry(8, 8, 297, 161);
 
     // The two blanks after "du" are part of the caption.
-    Label1 = etiquette(this, "Label1", QStringLiteral("Entrez le Nom du  premier joueur:"),
-                       {32, 24, 235, 20});
+    Label1 = etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20});
     Nom1 = saisie(this, "Nom1", {32, 48, 129, 28});
-    Label2 = etiquette(this, "Label2", QStringLiteral("Entrez le Nom du second joueur:"),
-                       {32, 96, 230, 20});
+    Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20});
     Nom2 = saisie(this, "Nom2", {32, 120, 129, 28});
 
-    OKBtn = bouton(this, "OKBtn", QStringLiteral("OK"), {79, 180, 75, 25});
+    OKBtn = bouton(this, "OKBtn", textes::qt(textes::OK), {79, 180, 75, 25});
     OKBtn->setDefault(true);
-    CancelBtn = bouton(this, "CancelBtn", QStringLiteral("Annuler"), {159, 180, 75, 25});
+    CancelBtn = bouton(this, "CancelBtn", textes::qt(textes::ANNULER), {159, 180, 75, 25});
 
     setTabOrder(Nom1, Nom2);
     setTabOrder(Nom2, OKBtn);

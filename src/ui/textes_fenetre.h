@@ -1,10 +1,16 @@
 // Copyright 2026 the Tavlo32 developers.
 #pragma once
 
+#include <QString>
+
 #include <string_view>
 
-// The main window's own texts, exactly as the players see them.
+// The shell's own texts, exactly as the players see them.
 namespace tavlo::ui::textes {
+
+inline QString qt(std::string_view texte) {
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
 
 inline constexpr std::string_view TITRE = "Tavlo32";
 inline constexpr std::string_view COPYRIGHT = "Copyright © 2026 les développeurs de Tavlo32";
@@ -46,5 +52,30 @@ inline constexpr std::string_view MENU_AIDE_SUR = "Aide sur ...";
 inline constexpr std::string_view MENU_SON = "Son";
 inline constexpr std::string_view MENU_A_PROPOS = "A propos";
 inline constexpr std::string_view MENU_QUITTER = "&Quitter";
+
+// The message boxes.
+inline constexpr std::string_view TITRE_AVERTISSEMENT = "Avertissement";
+inline constexpr std::string_view TITRE_INFORMATION = "Information";
+inline constexpr std::string_view OK = "OK";
+
+// The names dialog.
+inline constexpr std::string_view TITRE_CH_NOM = "Saisie du nom des joueurs";
+inline constexpr std::string_view ENTREZ_PREMIER = "Entrez le Nom du  premier joueur:";
+inline constexpr std::string_view ENTREZ_SECOND = "Entrez le Nom du second joueur:";
+inline constexpr std::string_view ANNULER = "Annuler";
+
+// The about box.
+inline constexpr std::string_view TITRE_A_PROPOS = "A propos";
+inline constexpr std::string_view VERSION = "Version 1.0";
+inline constexpr std::string_view MEMO = "Trois dés, un gobelet et onze jetons.\n"
+                                         "Jouez à deux, ou contre ORDY.\n"
+                                         "Le 421 vaut dix jetons.\n"
+                                         "Qui garde les onze jetons perd la manche.\n"
+                                         "Bonne chance !";
+
+// The help window.
+inline constexpr std::string_view TITRE_AIDE = "Aide de Tavlo32";
+inline constexpr std::string_view AIDE_INTROUVABLE = "Le fichier d'aide est introuvable : ";
+inline constexpr std::string_view DOSSIERS_CONSULTES = "Dossiers consultés :";
 
 } // namespace tavlo::ui::textes
