@@ -67,8 +67,7 @@ void Jeu::DeClick(int de) {
     if (!deCliquable(de)) {
         return;
     }
-    m_fenetre.imageSelectDe[de] = m_fenetre.imageDe[de];
-    m_fenetre.ecarte[de] = true;
+    ecarter(de);
     // No throw can be made with all three dice kept.
     if (m_fenetre.ecarte[1] && m_fenetre.ecarte[2] && m_fenetre.ecarte[3]) {
         m_fenetre.gobeletVisible = false;
@@ -184,6 +183,7 @@ void Jeu::remettreEnJeu() {
 }
 
 void Jeu::ecarter(int de) {
+    // The die set aside shows the very picture it showed in play.
     m_fenetre.imageSelectDe[de] = m_fenetre.imageDe[de];
     m_fenetre.ecarte[de] = true;
 }
