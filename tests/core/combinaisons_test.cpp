@@ -69,17 +69,5 @@ TEST(Valorisation, FacesRepeteesEtDesOrdinaires) {
     EXPECT_EQ(valorise(6, 5, 3).Rang, 17);
 }
 
-TEST(TableCombinaisons, OrdreDeForceEtValeursEnJetons) {
-    for (std::size_t i = 0; i < TableCombinaisons.size(); ++i) {
-        EXPECT_EQ(TableCombinaisons[i].rang, static_cast<int>(i) + 1);
-    }
-    // 311 outranks the triples and is worth as much; 321 outranks 665 although its value is lower.
-    EXPECT_LT(rangDe(311), rangDe(666));
-    EXPECT_EQ(jetonsDe(311), jetonsDe(666));
-    EXPECT_LT(rangDe(321), rangDe(665));
-    EXPECT_EQ(jetonsDe(665), 1);
-    EXPECT_EQ(jetonsDe(221), 1);
-}
-
 } // namespace
 } // namespace tavlo::regles

@@ -332,10 +332,8 @@ TEST_F(JeuTest, ModesEtNomsApresLeDialogue) {
     EXPECT_EQ(jeu.etiJoueur(), "PAUL");
 }
 
-TEST_F(JeuTest, TexteDesManchesEtRemiseAZero) {
+TEST_F(JeuTest, TexteDesManchesAvantToutePartie) {
     EXPECT_EQ(jeu.texteManches(), "Manches pour Joueur1 : 0\r\rManches pour Joueur2 : 0");
-    jeu.MenuZeroClick();
-    EXPECT_EQ(jeu.etat(), regles::EtatJeu{});
 }
 
 } // namespace
