@@ -1,5 +1,7 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/about_box.h"
+#include "ui/dialogue_fixe.h"
+#include "ui/disposition.h"
 #include "ui/textes_fenetre.h"
 
 #include <QFrame>
@@ -8,27 +10,16 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <qdrawutil.h>
 
 namespace textes = tavlo::ui::textes;
+using tavlo::ui::FENETRE_DIALOGUE;
+using tavlo::ui::MARINE;
+using tavlo::ui::msSansSerif;
 
 namespace {
 
-// A dialog border with a title and a close button only, not resizable.
-constexpr Qt::WindowFlags FENETRE_DIALOGUE = Qt::Dialog | Qt::CustomizeWindowHint |
-                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                             Qt::MSWindowsFixedSizeDialogHint;
-
-const QColor MARINE(0, 0, 128);
 const QColor ARGENT(192, 192, 192);
-
-QFont msSansSerif(int pixels, bool gras = false) {
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 // Colours set for every colour group, so that the disabled panel does not grey its contents.
 void colorer(QWidget* widget, QPalette::ColorRole role, const QColor& couleur) {
@@ -126,9 +117,5 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
 
 void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* ecran = screen()) {
-        QRect cadre = frameGeometry();
-        cadre.moveCenter(ecran->geometry().center());
-        move(cadre.topLeft());
-    }
+    tavlo::ui::centrerSurLEcran(*this);
 }

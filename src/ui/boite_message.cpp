@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/boite_message.h"
+#include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
 
 #include <QApplication>
@@ -88,11 +89,7 @@ void BoiteMessage::showEvent(QShowEvent* event) {
         etiquette->setWordWrap(false);
     }
     adjustSize();
-    // Centred with its frame, whose top-left corner is what move() places.
-    const QRect ecran = ecranDe(this)->geometry();
-    const QSize cadre = frameGeometry().size();
-    move(ecran.x() + ecran.width() / 2 - cadre.width() / 2,
-         ecran.y() + ecran.height() / 2 - cadre.height() / 2);
+    centrerSurLEcran(*this);
 }
 
 void BoitesQt::afficher(regles::TypeBoite type, const QString& texte) {

@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/ch_nom.h"
+#include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
 
 #include "rules/verification_noms.h"
@@ -10,19 +11,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QValidator>
 
 #include <algorithm>
 
 namespace textes = tavlo::ui::textes;
+using tavlo::ui::FENETRE_DIALOGUE;
+using tavlo::ui::msSansSerif;
 
 namespace {
-
-// A dialog border with a title and a close button only, not resizable.
-constexpr Qt::WindowFlags FENETRE_DIALOGUE = Qt::Dialog | Qt::CustomizeWindowHint |
-                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                             Qt::MSWindowsFixedSizeDialogHint;
 
 constexpr int LONGUEUR_NOM = 10;
 
@@ -40,12 +37,6 @@ public:
         return Acceptable;
     }
 };
-
-QFont msSansSerif(int pixels) {
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPixelSize(pixels);
-    return police;
-}
 
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place) {
     auto* label = new QLabel(texte, parent);
@@ -155,9 +146,5 @@ void TChNom::OKBtnClick() {
 
 void TChNom::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* ecran = screen()) {
-        QRect cadre = frameGeometry();
-        cadre.moveCenter(ecran->geometry().center());
-        move(cadre.topLeft());
-    }
+    tavlo::ui::centrerSurLEcran(*this);
 }

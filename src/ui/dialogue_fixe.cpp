@@ -1,0 +1,27 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "ui/dialogue_fixe.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tavlo::ui {
+
+QFont msSansSerif(int pixels, bool gras) {
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+void centrerSurLEcran(QWidget& fenetre) {
+    const QScreen* ecran = fenetre.screen();
+    if (ecran == nullptr) {
+        ecran = QGuiApplication::primaryScreen();
+    }
+    const QRect zone = ecran->geometry();
+    const QSize cadre = fenetre.frameGeometry().size();
+    fenetre.move(zone.x() + zone.width() / 2 - cadre.width() / 2,
+                 zone.y() + zone.height() / 2 - cadre.height() / 2);
+}
+
+} // namespace tavlo::ui
