@@ -1,17 +1,29 @@
 #!/usr/bin/env bash
 # Installs whatever Tavlo32 needs that this Debian 12 machine lacks, then builds the project.
-# Usage: scripts/setup.sh [build-dir] [extra cmake arguments...]
+# Usage: scripts/setup.sh [--tests] [build-dir] [extra cmake arguments...]
+# Without --tests only what building and running the game needs is installed, and no test is
+# built; with it, the test and benchmark tools too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAQUETS=(
     g++ cmake ninja-build pkg-config
-    googletest libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    fonts-liberation xvfb xauth openbox x11-utils xdotool imagemagick
+    fonts-liberation
+)
+PAQUETS_TESTS=(
+    googletest libgtest-dev libbenchmark-dev
+    xvfb xauth openbox x11-utils xdotool imagemagick
     pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream
 )
+
+tests=OFF
+if [ "${1:-}" = --tests ]; then
+    tests=ON
+    PAQUETS+=("${PAQUETS_TESTS[@]}")
+    shift
+fi
 
 manquants=()
 for p in "${PAQUETS[@]}"; do
@@ -28,5 +40,5 @@ fi
 
 build=${1:-build}
 shift || true
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$tests "$@"
 cmake --build "$build" --parallel
