@@ -67,7 +67,7 @@ struct De {
 
 } // namespace
 
-QImage dessinerFaceDe(int face) {
+QImage dessinerFaceDe(int face, int echelle) {
     const De de(face);
     const double lacet = 0.30;   // turned to show a strip of the right face
     const double tangage = 0.34; // tilted to show a strip of the top face
@@ -116,7 +116,7 @@ QImage dessinerFaceDe(int face) {
         }
         return tapis * (1.0 - std::min(attenuation, 0.8));
     };
-    return rendre(COTE, COTE, 4, teinte);
+    return rendre(COTE, COTE, 4, echelle, teinte);
 }
 
 } // namespace generateur

@@ -56,7 +56,7 @@ double distanceGobelet(Vec3 p) {
 
 } // namespace
 
-QImage dessinerGobelet() {
+QImage dessinerGobelet(int echelle) {
     const double tangage = 0.3;
     const CameraOrtho camera{{0.0, std::sin(tangage), std::cos(tangage)},
                              2.2 / 74.0,
@@ -91,7 +91,7 @@ QImage dessinerGobelet() {
                Couleur{1, 0.92, 0.85} * (brillance * ombre * (bourrelet ? 0.25 : 0.5)) +
                marine * (0.25 * contour * ao);
     };
-    return rendre(LARGEUR, HAUTEUR, 4, teinte);
+    return rendre(LARGEUR, HAUTEUR, 4, echelle, teinte);
 }
 
 } // namespace generateur

@@ -80,7 +80,7 @@ QImage dessinerIcone(int cote) {
         }
         return c;
     };
-    return rendre(cote, cote, 8, teinte);
+    return rendre(cote, cote, 8, 1, teinte);
 }
 
 } // namespace generateur

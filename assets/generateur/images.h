@@ -11,10 +11,12 @@ namespace generateur {
 inline constexpr QRgb BLEU_MARINE = qRgb(0, 0, 128);
 inline constexpr QRgb VERT_TAPIS = qRgb(0, 117, 0);
 
-QImage dessinerPlateau();        // 629 x 377
-QImage dessinerFaceDe(int face); // 60 x 60, face 1..6
-QImage dessinerGobelet();        // 80 x 107
-QImage dessinerJeton();          // 40 x 15
-QImage dessinerIcone(int cote);  // cote x cote
+// The board's pictures at their size on the board times echelle (1 or 2): the same scene
+// rendered again at a screen's scale, never the small picture enlarged.
+QImage dessinerPlateau(int echelle);          // 629 x 377
+QImage dessinerFaceDe(int face, int echelle); // 60 x 60, face 1..6
+QImage dessinerGobelet(int echelle);          // 80 x 107
+QImage dessinerJeton(int echelle);            // 40 x 15
+QImage dessinerIcone(int cote);               // cote x cote
 
 } // namespace generateur

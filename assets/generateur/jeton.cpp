@@ -17,7 +17,7 @@ constexpr double TRAIT = 1.3; // width of the black outline, in pixels
 
 } // namespace
 
-QImage dessinerJeton() {
+QImage dessinerJeton(int echelle) {
     const Couleur marine = depuisSrgb(qRed(BLEU_MARINE), qGreen(BLEU_MARINE), qBlue(BLEU_MARINE));
     const Couleur jaune = depuisSrgb(250, 236, 150);
     const Couleur noir = depuisSrgb(8, 8, 8);
@@ -42,7 +42,7 @@ QImage dessinerJeton() {
         const double reflet = v < 0 && rayon < 0.68 ? 0.04 * (1.0 - lisser(0.0, 0.08, anneau)) : 0;
         return jaune * (eclairage * (1.0 - creux) + reflet);
     };
-    return rendre(LARGEUR, HAUTEUR, 8, teinte);
+    return rendre(LARGEUR, HAUTEUR, 8, echelle, teinte);
 }
 
 } // namespace generateur

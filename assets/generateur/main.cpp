@@ -71,13 +71,23 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     Planche planche;
-    planche.plateau = ecrireBmp(dossier + "/images/plateau.bmp", dessinerPlateau(), ok);
+    planche.plateau = ecrireBmp(dossier + "/images/plateau.bmp", dessinerPlateau(1), ok);
     for (int face = 1; face <= 6; ++face) {
-        planche.petites.push_back(
-            ecrireBmp(dossier + QString("/images/face%1.bmp").arg(face), dessinerFaceDe(face), ok));
+        planche.petites.push_back(ecrireBmp(dossier + QString("/images/face%1.bmp").arg(face),
+                                            dessinerFaceDe(face, 1), ok));
     }
-    planche.petites.push_back(ecrireBmp(dossier + "/images/gobelet.bmp", dessinerGobelet(), ok));
-    planche.petites.push_back(ecrireBmp(dossier + "/images/jeton.bmp", dessinerJeton(), ok));
+    planche.petites.push_back(ecrireBmp(dossier + "/images/gobelet.bmp", dessinerGobelet(1), ok));
+    planche.petites.push_back(ecrireBmp(dossier + "/images/jeton.bmp", dessinerJeton(1), ok));
+
+    // The same pictures for screens scaled to 200 %, named as Qt looks them up ("@2x"); the
+    // sheet shows the pictures at scale 1 only.
+    ecrireBmp(dossier + "/images/plateau@2x.bmp", dessinerPlateau(2), ok);
+    for (int face = 1; face <= 6; ++face) {
+        ecrireBmp(dossier + QString("/images/face%1@2x.bmp").arg(face), dessinerFaceDe(face, 2),
+                  ok);
+    }
+    ecrireBmp(dossier + "/images/gobelet@2x.bmp", dessinerGobelet(2), ok);
+    ecrireBmp(dossier + "/images/jeton@2x.bmp", dessinerJeton(2), ok);
 
     const QImage icone = reduireA555(dessinerIcone(32));
     ok = ecrire(dossier + "/icones/tavlo32.ico", fichierIco16(icone)) && ok;

@@ -58,7 +58,7 @@ Vec3 normaleContour(double x, double y) {
 
 } // namespace
 
-QImage dessinerPlateau() {
+QImage dessinerPlateau(int echelle) {
     const Couleur marine = depuisSrgb(qRed(BLEU_MARINE), qGreen(BLEU_MARINE), qBlue(BLEU_MARINE));
     const Couleur tapis = depuisSrgb(qRed(VERT_TAPIS), qGreen(VERT_TAPIS), qBlue(VERT_TAPIS));
     const Couleur bois = depuisSrgb(118, 40, 26);
@@ -107,7 +107,7 @@ QImage dessinerPlateau() {
         const double obscurcissement = 1.0 - (1.0 - ombreProjetee) * (1.0 - occlusionPied);
         return obscurcissement < 1e-3 ? tapis : tapis * (1.0 - obscurcissement);
     };
-    return rendre(LARGEUR, HAUTEUR, 4, teinte);
+    return rendre(LARGEUR, HAUTEUR, 4, echelle, teinte);
 }
 
 } // namespace generateur

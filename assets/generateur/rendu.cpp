@@ -24,22 +24,27 @@ int versSrgb8(double lineaire) {
     return static_cast<int>(std::lround(s * 255.0));
 }
 
-QImage rendre(int largeur, int hauteur, int sousPas,
+QImage rendre(int largeur, int hauteur, int sousPas, int echelle,
               const std::function<Couleur(double x, double y)>& teinte) {
+    largeur *= echelle;
+    hauteur *= echelle;
     QImage image(largeur, hauteur, QImage::Format_RGB32);
     const double pas = 1.0 / sousPas;
+    // Dividing by 1 is exact, so the pictures at scale 1 sample the very same points as ever.
+    const double n = echelle;
+    auto echantillon = [&](int x, int y, int i, int j) {
+        return teinte((x + (i + 0.5) * pas) / n, (y + (j + 0.5) * pas) / n);
+    };
     const double poids = 1.0 / (sousPas * sousPas);
     for (int y = 0; y < hauteur; ++y) {
         auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < largeur; ++x) {
             Couleur somme;
-            Couleur premiere = teinte(x + 0.5 * pas, y + 0.5 * pas);
+            Couleur premiere = echantillon(x, y, 0, 0);
             bool uniforme = true;
             for (int j = 0; j < sousPas; ++j) {
                 for (int i = 0; i < sousPas; ++i) {
-                    const Couleur c = (i == 0 && j == 0)
-                                          ? premiere
-                                          : teinte(x + (i + 0.5) * pas, y + (j + 0.5) * pas);
+                    const Couleur c = (i == 0 && j == 0) ? premiere : echantillon(x, y, i, j);
                     uniforme =
                         uniforme && c.x == premiere.x && c.y == premiere.y && c.z == premiere.z;
                     somme = somme + c * poids;

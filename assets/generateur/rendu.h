@@ -20,7 +20,10 @@ int versSrgb8(double lineaire);
 
 // Calls teinte at sousPas x sousPas points inside every pixel (pixel (0,0) covers [0,1) x [0,1))
 // and stores their average. A pixel whose samples are all one stored colour keeps it exactly.
-QImage rendre(int largeur, int hauteur, int sousPas,
+// The scene is described in the pixels of the picture at scale 1: at scale n the picture holds
+// n x n pixels for each of those, every one sampled as finely, so that a screen scaled by n
+// shows the same scene at its own resolution.
+QImage rendre(int largeur, int hauteur, int sousPas, int echelle,
               const std::function<Couleur(double x, double y)>& teinte);
 
 } // namespace generateur
