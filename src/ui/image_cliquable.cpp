@@ -16,7 +16,7 @@ void ImageCliquable::montrer(const QPixmap& image) {
     if (pixmap().cacheKey() != image.cacheKey()) {
         setPixmap(image);
     }
-    resize(image.size());
+    resize(image.deviceIndependentSize().toSize());
 }
 
 void ImageCliquable::mousePressEvent(QMouseEvent* event) {

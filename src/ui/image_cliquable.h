@@ -16,8 +16,9 @@ public:
     void setCliquable(bool cliquable) { m_cliquable = cliquable; }
     bool cliquable() const { return m_cliquable; }
 
-    // Shows the picture and takes its size, keeping the top-left corner; a null picture leaves
-    // the box empty at its present size.
+    // Shows the picture and takes its size in the window's units, so that a double-size picture
+    // covers the same place, keeping the top-left corner; a null picture leaves the box empty at
+    // its present size.
     void montrer(const QPixmap& image);
 
 signals:

@@ -14,8 +14,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QWindow>
 
 #include <variant>
 
@@ -67,6 +69,13 @@ constexpr std::array<void (TMirvo32::*)(), regles::NB_DES> CLICS_DE{
     &TMirvo32::De1Click, &TMirvo32::De2Click, &TMirvo32::De3Click};
 constexpr std::array<void (TMirvo32::*)(), regles::NB_DES> CLICS_SELECT_DE{
     &TMirvo32::SelectDe1Click, &TMirvo32::SelectDe2Click, &TMirvo32::SelectDe3Click};
+
+// The stored picture of that name for a screen of that scale: its double-size rendering where
+// the screen has more than one pixel to the window's unit. Qt reads the scale from the "@2x" in
+// the name, so either picture covers the same place on the board.
+QPixmap image(const QString& nom, qreal ratio) {
+    return QPixmap(ratio > 1 ? QStringLiteral(":/%1@2x").arg(nom) : QStringLiteral(":/") + nom);
+}
 
 // A tooltip that also names the key doing the same as the click.
 QString bulle(std::string_view texte, const QString& touche) {
@@ -140,7 +149,6 @@ void TMirvo32::creerElements() {
     Plateau = new QLabel(zone);
     placer(Plateau, "Plateau");
     Plateau->setScaledContents(true);
-    Plateau->setPixmap(QPixmap(QStringLiteral(":/PLATEAU")));
     Plateau->setAccessibleName(qs(textes::NOM_PLATEAU));
 
     for (int f = 1; f <= regles::NB_FACES; ++f) {
@@ -148,8 +156,6 @@ void TMirvo32::creerElements() {
         QLabel*& image = Image[static_cast<std::size_t>(f - 1)];
         image = new QLabel(zone);
         placer(image, nom.constData());
-        image->setPixmap(QPixmap(QStringLiteral(":/FACE%1").arg(f)));
-        image->resize(image->pixmap().isNull() ? image->size() : image->pixmap().size());
         image->setAccessibleName(qs(textes::NOM_IMAGE).arg(f));
         image->hide();
     }
@@ -168,7 +174,6 @@ void TMirvo32::creerElements() {
         connect(SelectDe[i], &ImageCliquable::clicked, this, CLICS_SELECT_DE[i]);
     }
     Gobelet = creerImage("Gobelet", zone);
-    Gobelet->montrer(QPixmap(QStringLiteral(":/GOBELET")));
     Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, qs(textes::TOUCHE_ESPACE)));
     Gobelet->setAccessibleName(qs(textes::NOM_GOBELET));
     Gobelet->hide();
@@ -180,13 +185,11 @@ void TMirvo32::creerElements() {
         m_bulles->surveiller(element);
     }
 
-    const QPixmap jeton(QStringLiteral(":/JETON"));
     for (int k = 1; k <= regles::NB_JETONS; ++k) {
         const QByteArray nom = "Jeton" + QByteArray::number(k);
         QLabel*& image = Jeton[static_cast<std::size_t>(k - 1)];
         image = new QLabel(zone);
         placer(image, nom.constData());
-        image->setPixmap(jeton);
         image->setAccessibleName(qs(textes::NOM_JETON).arg(k));
     }
 
@@ -219,7 +222,6 @@ void TMirvo32::creerElements() {
             image->setObjectName(
                 QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
             image->setGeometry(emplacementJetonJoueur(k));
-            image->setPixmap(jeton);
             image->setAccessibleName(qs(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
             image->hide();
         }
@@ -244,6 +246,37 @@ void TMirvo32::creerElements() {
     m_copyright->setObjectName(QStringLiteral("Panneau1"));
     m_copyright->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     barre->addWidget(m_copyright, 1);
+
+    poserImages();
+}
+
+void TMirvo32::poserImages() {
+    const qreal ratio = devicePixelRatio();
+    Plateau->setPixmap(image(QStringLiteral("PLATEAU"), ratio));
+    for (int f = 1; f <= regles::NB_FACES; ++f) {
+        Image[static_cast<std::size_t>(f - 1)]->setPixmap(
+            image(QStringLiteral("FACE%1").arg(f), ratio));
+    }
+    Gobelet->montrer(image(QStringLiteral("GOBELET"), ratio));
+    const QPixmap jeton = image(QStringLiteral("JETON"), ratio);
+    for (const auto* rangee : {&Jeton, &J1, &J2}) {
+        for (QLabel* element : *rangee) {
+            element->setPixmap(jeton);
+        }
+    }
+}
+
+void TMirvo32::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The native window exists from the first showing on; a window moved to a screen of another
+    // scale takes the pictures made for it.
+    connect(windowHandle(), &QWindow::screenChanged, this, &TMirvo32::changerEcran,
+            Qt::UniqueConnection);
+}
+
+void TMirvo32::changerEcran() {
+    poserImages();
+    dessiner(); // the dice take the new faces
 }
 
 void TMirvo32::creerMenu() {

@@ -59,6 +59,7 @@ public slots:
 protected:
     // Closing the main window by any means ends the program, even with the help window open.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void creerElements();
@@ -69,6 +70,9 @@ private:
     ImageCliquable* creerImage(const char* nom, QWidget* parent);
     QLabel* creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
                            const QColor& fond);
+    // Gives the board, the faces, the cup and the tokens their pictures at the screen's scale.
+    void poserImages();
+    void changerEcran();
 
     // After every event: draw the game, then take its effects in order. A message box runs its
     // own event loop, whose timer ticks are forwarded and drawn, but the effects they queue wait

@@ -1,0 +1,82 @@
+// Copyright 2026 the Tavlo32 developers.
+// The board's pictures on a scaled screen. The test runs once per scale (QT_SCALE_FACTOR 1 and
+// 2): a die, the cup and a token grabbed from the window show, pixel for pixel, the stored
+// picture made for that scale, where the layout puts the element at scale 1.
+#include "turn/horloge.h"
+#include "ui/disposition.h"
+#include "ui/mirvo32.h"
+#include "ui/service_boites.h"
+#include "ui/service_son.h"
+
+#include <QTest>
+
+namespace tavlo::ui::test {
+
+namespace {
+
+class HorlogeFixe final : public tour::Horloge {
+public:
+    std::uint32_t millisecondesDuJour() const override { return 0; }
+};
+
+class SansBoites final : public ServiceBoites {
+public:
+    void afficher(regles::TypeBoite, const QString&) override {}
+};
+
+class SansSon final : public ServiceSon {
+public:
+    void jouer(regles::Son) override {}
+};
+
+} // namespace
+
+class Mirvo32EchelleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        m_fenetre.resize(800, 600);
+        m_fenetre.show();
+        m_fenetre.MenuNouvelleClick(); // the cup and the pot's tokens show
+    }
+
+    void elementMontreLImageDeLEchelle_data() {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("image");
+        QTest::newRow("de") << "De1"
+                            << "FACE1";
+        QTest::newRow("gobelet") << "Gobelet"
+                                 << "GOBELET";
+        QTest::newRow("jeton") << "Jeton1"
+                               << "JETON";
+    }
+
+    void elementMontreLImageDeLEchelle() {
+        QFETCH(QString, element);
+        QFETCH(QString, image);
+        const int echelle = qEnvironmentVariableIntValue("QT_SCALE_FACTOR");
+        QVERIFY2(echelle == 1 || echelle == 2, "QT_SCALE_FACTOR must be 1 or 2");
+        QWidget* w = m_fenetre.findChild<QWidget*>(element);
+        QVERIFY(w != nullptr && w->isVisible());
+        QCOMPARE(w->devicePixelRatio(), qreal(echelle));
+        QCOMPARE(w->geometry(), emplacement(element.toStdString()));
+
+        const QString nom = QStringLiteral(":/") + image + (echelle == 2 ? "@2x" : "");
+        const QImage attendue(nom);
+        QVERIFY2(!attendue.isNull(), qPrintable(nom));
+        QCOMPARE(w->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 attendue.convertToFormat(QImage::Format_RGB32));
+    }
+
+private:
+    HorlogeFixe m_horloge;
+    SansBoites m_boites;
+    SansSon m_son;
+    TMirvo32 m_fenetre{m_horloge, m_boites, m_son};
+};
+
+} // namespace tavlo::ui::test
+
+QTEST_MAIN(tavlo::ui::test::Mirvo32EchelleTest)
+#include "mirvo32_echelle_test.moc"
