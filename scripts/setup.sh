@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 PAQUETS=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev libgl-dev qt6-wayland
     fonts-liberation
 )
 PAQUETS_TESTS=(
@@ -16,6 +16,7 @@ PAQUETS_TESTS=(
     xvfb xauth openbox x11-utils xdotool imagemagick
     pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream
+    sway wtype grim
 )
 
 tests=OFF

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The built program as a native Wayland client under a headless sway: the window maps, Ctrl+2
+# then Escape starts a game (the names dialog cancelled), Space throws, the dice on the screen
+# change, and Alt+Q ends the program with status 0. Keys come from wtype's virtual keyboard,
+# screenshots from grim.
+# sway refuses to run as root, so as root the compositor, the program and the tools run as
+# nobody, in a private runtime folder with a copy of the program.
+# Usage: wayland_e2e.sh PROGRAM. Exits 77 (skipped) when a tool is missing or sway cannot start.
+set -euo pipefail
+programme=$1
+
+for outil in sway swaymsg wtype grim convert; do
+    command -v "$outil" >/dev/null || { echo "SKIP: $outil is missing"; exit 77; }
+done
+
+travail=$(mktemp -d)
+pids=()
+nettoyer() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$travail"
+}
+trap nettoyer EXIT
+echec() {
+    echo "FAIL: $*"
+    tail -n 20 "$travail/sortie" "$travail/sway.log" 2>/dev/null || true
+    exit 1
+}
+attendre() { # up to 10 s
+    for _ in $(seq 200); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+cp "$programme" "$travail/tavlo32"
+chmod 755 "$travail/tavlo32"
+printf 'output HEADLESS-1 resolution 1024x768\ndefault_border none\n' >"$travail/sway.conf"
+chmod 700 "$travail"
+comme=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown -R nobody:nogroup "$travail"
+    comme=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+# Runs a command as the unprivileged user, in the private session.
+dans_la_session() {
+    "${comme[@]}" env HOME="$travail" XDG_RUNTIME_DIR="$travail" WAYLAND_DISPLAY=wayland-1 \
+        SWAYSOCK="$travail/sway.sock" "$@"
+}
+
+dans_la_session env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    WAYLAND_DISPLAY= sway -c "$travail/sway.conf" >"$travail/sway.log" 2>&1 &
+pids+=($!)
+if ! attendre test -S "$travail/wayland-1"; then
+    echo "SKIP: sway could not start here"
+    tail -n 5 "$travail/sway.log"
+    exit 77
+fi
+# sway opens its IPC socket where SWAYSOCK says; swaymsg finds it there.
+attendre test -S "$travail/sway.sock" || echec "no sway IPC socket"
+
+dans_la_session env QT_QPA_PLATFORM=wayland "$travail/tavlo32" >"$travail/sortie" 2>&1 &
+programme_pid=$!
+pids+=("$programme_pid")
+attendre sh -c "swaymsg -s '$travail/sway.sock' -t get_tree | grep -q '\"app_id\": \"tavlo32\"'" ||
+    echec "the window never mapped"
+
+# The dice, below the menu bar: De1 to De3 stand between 104, 168 and 337, 369 in the layout.
+des() { convert "$travail/$1.png" -crop 250x230+100+170 +repage "rgb:$travail/des-$1.rgb"; }
+capture() {
+    dans_la_session grim "$travail/$1.png" || echec "grim could not take $1"
+    des "$1"
+}
+# The headless seat has no keyboard until wtype's virtual one appears: pause before and after.
+touches() { dans_la_session wtype -s 600 "$@" -s 600 || echec "wtype $*"; }
+
+touches -M ctrl 2 -m ctrl
+touches -k Escape
+capture avant
+touches -k space
+sleep 4 # seven ticks of 500 ms
+capture apres
+if cmp -s "$travail/des-avant.rgb" "$travail/des-apres.rgb"; then
+    echec "the dice did not change on the screen"
+fi
+
+touches -M alt q -m alt
+attendre sh -c "! kill -0 $programme_pid" || echec "the program did not end on Alt+Q"
+statut=0
+wait "$programme_pid" || statut=$?
+[ "$statut" -eq 0 ] || echec "exit status $statut"
+echo "PASS"
