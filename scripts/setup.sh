@@ -16,6 +16,7 @@ PAQUETS_TESTS=(
     xvfb xauth openbox x11-utils xdotool imagemagick
     pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream
+    dpkg-dev file lintian
     sway wtype grim
 )
 
