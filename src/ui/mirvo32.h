@@ -91,7 +91,6 @@ private:
 
     QTimer* Tempo;
     BullesAide* m_bulles;
-    std::array<QPixmap, regles::NB_FACES> m_faces;
 
     QLabel* Plateau;
     std::array<QLabel*, regles::NB_FACES> Image{};
