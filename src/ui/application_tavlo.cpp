@@ -14,8 +14,7 @@ namespace tavlo::ui {
 
 void preparerApplication(QApplication& application) {
     // Only the name is set, not a display name, so that no window title gets the name appended.
-    application.setApplicationName(
-        QString::fromUtf8(textes::TITRE.data(), static_cast<qsizetype>(textes::TITRE.size())));
+    application.setApplicationName(textes::qt(textes::TITRE));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"),
                               QStringLiteral("Liberation Serif"));
@@ -32,7 +31,7 @@ bool ApplicationTavlo::notify(QObject* destinataire, QEvent* event) {
     try {
         return QApplication::notify(destinataire, event);
     } catch (const std::exception& erreur) {
-        BoiteMessage::afficherErreur(QString::fromUtf8(erreur.what()), activeWindow());
+        BoiteMessage::afficherErreur(textes::qt(erreur.what()), activeWindow());
     }
     return false;
 }

@@ -137,7 +137,7 @@ void TChNom::OKBtnClick() {
         {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {
         m_bip();
-        m_avertissement(QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size())));
+        m_avertissement(textes::qt(texte));
     }
     if (avertissements.empty()) {
         accept();

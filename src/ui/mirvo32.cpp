@@ -28,14 +28,6 @@ constexpr int HAUTEUR_BARRE_ETAT = 19;
 constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
 constexpr int SUJET_AIDE = 1;
 
-QString qs(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
-
-QString qs(const std::string& texte) {
-    return QString::fromStdString(texte);
-}
-
 QFont times(int pixels, bool gras) {
     QFont police(QStringLiteral("Times New Roman"));
     police.setPixelSize(pixels);
@@ -70,7 +62,7 @@ constexpr std::array<void (TMirvo32::*)(), regles::NB_DES> CLICS_SELECT_DE{
 
 // A tooltip that also names the key doing the same as the click.
 QString bulle(std::string_view texte, const QString& touche) {
-    return qs(textes::BULLE_TOUCHE).arg(qs(texte), touche);
+    return textes::qt(textes::BULLE_TOUCHE).arg(textes::qt(texte), touche);
 }
 
 } // namespace
@@ -78,7 +70,7 @@ QString bulle(std::string_view texte, const QString& touche) {
 TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceSon& son)
     : m_jeu(horloge), m_boites(boites), m_son(son) {
     setObjectName(QStringLiteral("Mirvo32"));
-    setWindowTitle(qs(textes::TITRE));
+    setWindowTitle(textes::qt(textes::TITRE));
     // No system menu and no minimise, maximise or close button: "&Quitter" is the way out.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     QFont defaut(QStringLiteral("MS Sans Serif"));
@@ -141,7 +133,7 @@ void TMirvo32::creerElements() {
     placer(Plateau, "Plateau");
     Plateau->setScaledContents(true);
     Plateau->setPixmap(QPixmap(QStringLiteral(":/PLATEAU")));
-    Plateau->setAccessibleName(qs(textes::NOM_PLATEAU));
+    Plateau->setAccessibleName(textes::qt(textes::NOM_PLATEAU));
 
     for (int f = 1; f <= regles::NB_FACES; ++f) {
         const QByteArray nom = "Image" + QByteArray::number(f);
@@ -150,7 +142,7 @@ void TMirvo32::creerElements() {
         placer(image, nom.constData());
         image->setPixmap(QPixmap(QStringLiteral(":/FACE%1").arg(f)));
         image->resize(image->pixmap().isNull() ? image->size() : image->pixmap().size());
-        image->setAccessibleName(qs(textes::NOM_IMAGE).arg(f));
+        image->setAccessibleName(textes::qt(textes::NOM_IMAGE).arg(f));
         image->hide();
     }
 
@@ -160,17 +152,17 @@ void TMirvo32::creerElements() {
         const QString touche = QString::fromLatin1(numero);
         De[i] = creerImage(("De" + numero).constData(), zone);
         De[i]->setToolTip(bulle(textes::BULLE_DE, touche));
-        De[i]->setAccessibleName(qs(textes::NOM_DE).arg(touche));
+        De[i]->setAccessibleName(textes::qt(textes::NOM_DE).arg(touche));
         connect(De[i], &ImageCliquable::clicked, this, CLICS_DE[i]);
         SelectDe[i] = creerImage(("SelectDe" + numero).constData(), zone);
         SelectDe[i]->setToolTip(bulle(textes::BULLE_SELECT_DE, touche));
-        SelectDe[i]->setAccessibleName(qs(textes::NOM_SELECT_DE).arg(touche));
+        SelectDe[i]->setAccessibleName(textes::qt(textes::NOM_SELECT_DE).arg(touche));
         connect(SelectDe[i], &ImageCliquable::clicked, this, CLICS_SELECT_DE[i]);
     }
     Gobelet = creerImage("Gobelet", zone);
     Gobelet->montrer(QPixmap(QStringLiteral(":/GOBELET")));
-    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, qs(textes::TOUCHE_ESPACE)));
-    Gobelet->setAccessibleName(qs(textes::NOM_GOBELET));
+    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, textes::qt(textes::TOUCHE_ESPACE)));
+    Gobelet->setAccessibleName(textes::qt(textes::NOM_GOBELET));
     Gobelet->hide();
     connect(Gobelet, &ImageCliquable::clicked, this, &TMirvo32::GobeletClick);
     for (QWidget* element : {static_cast<QWidget*>(Gobelet), static_cast<QWidget*>(De[0]),
@@ -187,20 +179,20 @@ void TMirvo32::creerElements() {
         image = new QLabel(zone);
         placer(image, nom.constData());
         image->setPixmap(jeton);
-        image->setAccessibleName(qs(textes::NOM_JETON).arg(k));
+        image->setAccessibleName(textes::qt(textes::NOM_JETON).arg(k));
     }
 
     Eti_Lancer = creerEtiquette("Eti_Lancer", times(19, false), JAUNE, QColor());
     EtiJoueur = creerEtiquette("EtiJoueur", times(15, false), JAUNE, Qt::black);
     EtiRepos = creerEtiquette("EtiRepos", times(19, false), JAUNE, MARINE);
-    EtiRepos->setText(qs(regles::textes::REPOS));
+    EtiRepos->setText(textes::qt(regles::textes::REPOS));
     EtiRepos->setAccessibleDescription(EtiRepos->text());
     EtiRepos->hide();
     CpsMaxi = creerEtiquette("CpsMaxi", times(16, true), ROUGE, Qt::black);
-    Eti_Lancer->setAccessibleName(qs(textes::NOM_ETI_LANCER));
-    EtiJoueur->setAccessibleName(qs(textes::NOM_ETI_JOUEUR));
-    EtiRepos->setAccessibleName(qs(textes::NOM_ETI_REPOS));
-    CpsMaxi->setAccessibleName(qs(textes::NOM_CPS_MAXI));
+    Eti_Lancer->setAccessibleName(textes::qt(textes::NOM_ETI_LANCER));
+    EtiJoueur->setAccessibleName(textes::qt(textes::NOM_ETI_JOUEUR));
+    EtiRepos->setAccessibleName(textes::qt(textes::NOM_ETI_REPOS));
+    CpsMaxi->setAccessibleName(textes::qt(textes::NOM_CPS_MAXI));
 
     const std::array<QGroupBox**, 2> boites{&NomJoueur1, &NomJoueur2};
     const std::array<std::array<QLabel*, regles::NB_JETONS>*, 2> jetons{&J1, &J2};
@@ -220,17 +212,17 @@ void TMirvo32::creerElements() {
                 QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
             image->setGeometry(emplacementJetonJoueur(k));
             image->setPixmap(jeton);
-            image->setAccessibleName(qs(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
+            image->setAccessibleName(textes::qt(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
             image->hide();
         }
     }
 
-    ButStop = new QPushButton(qs(textes::PASSER), zone);
+    ButStop = new QPushButton(textes::qt(textes::PASSER), zone);
     placer(ButStop, "ButStop");
     // The button never takes the focus, so that Space and Enter are always the game's keys and
     // never press a focused button behind the player's back.
     ButStop->setFocusPolicy(Qt::NoFocus);
-    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, qs(textes::TOUCHE_ENTREE)));
+    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, textes::qt(textes::TOUCHE_ENTREE)));
     m_bulles->surveiller(ButStop);
     ButStop->setFont(times(16, true));
     colorier(ButStop, QPalette::ButtonText, Qt::black, false);
@@ -240,7 +232,7 @@ void TMirvo32::creerElements() {
     barre->setObjectName(QStringLiteral("StatusBar1"));
     barre->setSizeGripEnabled(false);
     barre->setFixedHeight(HAUTEUR_BARRE_ETAT);
-    m_copyright = new QLabel(qs(textes::COPYRIGHT), barre);
+    m_copyright = new QLabel(textes::qt(textes::COPYRIGHT), barre);
     m_copyright->setObjectName(QStringLiteral("Panneau1"));
     m_copyright->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     barre->addWidget(m_copyright, 1);
@@ -251,7 +243,7 @@ void TMirvo32::creerMenu() {
     barre->setObjectName(QStringLiteral("MainMenu1"));
     auto ajouter = [this](QMenu* menu, const char* nom, std::string_view texte,
                           const QKeySequence& raccourci, auto handler) {
-        QAction* action = menu->addAction(qs(texte));
+        QAction* action = menu->addAction(textes::qt(texte));
         action->setObjectName(QLatin1String(nom));
         action->setShortcut(raccourci);
         connect(action, &QAction::triggered, this, handler);
@@ -261,7 +253,7 @@ void TMirvo32::creerMenu() {
         menu->addSeparator()->setObjectName(QLatin1String(nom));
     };
 
-    MenuNouvelle = barre->addMenu(qs(textes::MENU_NOUVELLE));
+    MenuNouvelle = barre->addMenu(textes::qt(textes::MENU_NOUVELLE));
     MenuNouvelle->setObjectName(QStringLiteral("MenuNouvelle"));
     // The reset runs each time the submenu opens, before anything is chosen in it.
     connect(MenuNouvelle, &QMenu::aboutToShow, this, &TMirvo32::MenuNouvelleClick);
@@ -278,7 +270,7 @@ void TMirvo32::creerMenu() {
                 Menu2JoueursClick();
             });
 
-    QMenu* scores = barre->addMenu(qs(textes::MENU_SCORES));
+    QMenu* scores = barre->addMenu(textes::qt(textes::MENU_SCORES));
     scores->setObjectName(QStringLiteral("MenuScores"));
     ajouter(scores, "MenuManches", textes::MENU_MANCHES, QKeySequence(Qt::Key_F8),
             &TMirvo32::MenuManchesClick);
@@ -286,7 +278,7 @@ void TMirvo32::creerMenu() {
     ajouter(scores, "MenuZero", textes::MENU_ZERO, QKeySequence(Qt::Key_F10),
             &TMirvo32::MenuZeroClick);
 
-    QMenu* aide = barre->addMenu(qs(textes::MENU_AIDE));
+    QMenu* aide = barre->addMenu(textes::qt(textes::MENU_AIDE));
     aide->setObjectName(QStringLiteral("MenuAide"));
     ajouter(aide, "MenuAidesur", textes::MENU_AIDE_SUR, QKeySequence(),
             &TMirvo32::MenuAidesurClick);
@@ -297,7 +289,7 @@ void TMirvo32::creerMenu() {
     ajouter(aide, "MenuApropos", textes::MENU_A_PROPOS, QKeySequence(),
             &TMirvo32::MenuAproposClick);
 
-    QAction* quitter = barre->addAction(qs(textes::MENU_QUITTER));
+    QAction* quitter = barre->addAction(textes::qt(textes::MENU_QUITTER));
     quitter->setObjectName(QStringLiteral("MenuQuitter"));
     connect(quitter, &QAction::triggered, this, &TMirvo32::MenuQuitterClick);
 }
@@ -377,8 +369,9 @@ void TMirvo32::Menu2JoueursClick() {
 }
 
 void TMirvo32::MenuManchesClick() {
-    sousUneBoite(
-        [&] { m_boites.afficher(regles::TypeBoite::Information, qs(m_jeu.texteManches())); });
+    sousUneBoite([&] {
+        m_boites.afficher(regles::TypeBoite::Information, textes::qt(m_jeu.texteManches()));
+    });
     apresEvenement();
 }
 
@@ -485,7 +478,7 @@ void TMirvo32::prendreEffets() {
             if (const auto* son = std::get_if<regles::JouerSon>(&effet)) {
                 m_son.jouer(son->son);
             } else if (const auto* boite = std::get_if<regles::AfficherBoite>(&effet)) {
-                m_boites.afficher(boite->type, qs(boite->texte));
+                m_boites.afficher(boite->type, textes::qt(boite->texte));
                 m_jeu.BoiteFermee();
                 dessiner();
             }
@@ -494,7 +487,7 @@ void TMirvo32::prendreEffets() {
 }
 
 void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
-    const QString nouveau = qs(texte);
+    const QString nouveau = textes::qt(texte);
     if (etiquette->text() == nouveau) {
         return;
     }
@@ -510,8 +503,9 @@ void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
 
 // The face a die shows, for a screen reader; set only when it changes, as every tick draws.
 void TMirvo32::decrireFace(QWidget* de, int face) {
-    const QString description =
-        face >= 1 && face <= regles::NB_FACES ? qs(textes::DESCRIPTION_FACE).arg(face) : QString();
+    const QString description = face >= 1 && face <= regles::NB_FACES
+                                    ? textes::qt(textes::DESCRIPTION_FACE).arg(face)
+                                    : QString();
     if (de->accessibleDescription() != description) {
         de->setAccessibleDescription(description);
     }
@@ -519,7 +513,7 @@ void TMirvo32::decrireFace(QWidget* de, int face) {
 
 // Setting a group box's title repaints it even when unchanged; every tick draws the window.
 void TMirvo32::poserTitre(QGroupBox* boite, const std::string& titre) {
-    const QString nouveau = qs(titre);
+    const QString nouveau = textes::qt(titre);
     if (boite->title() != nouveau) {
         boite->setTitle(nouveau);
     }
