@@ -15,7 +15,8 @@
 namespace textes = tavlo::ui::textes;
 using tavlo::ui::FENETRE_DIALOGUE;
 using tavlo::ui::MARINE;
-using tavlo::ui::msSansSerif;
+using tavlo::ui::MS_SANS_SERIF;
+using tavlo::ui::police;
 
 namespace {
 
@@ -77,7 +78,7 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(textes::qt(textes::TITRE_A_PROPOS));
-    setFont(msSansSerif(11));
+    setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(298, 213);
 
     Panel1 = new PanneauBiseaute(this);
@@ -87,19 +88,19 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     Panel1->setEnabled(false);
 
     ProductName = etiquette(Panel1, "ProductName", textes::qt(textes::TITRE), {104, 8, 62, 20},
-                            msSansSerif(16, true));
+                            police(MS_SANS_SERIF, 16, true));
     ProductName->setAutoFillBackground(true);
     colorer(ProductName, QPalette::Window, ARGENT);
     colorer(ProductName, QPalette::WindowText, Qt::yellow);
     Version = etiquette(Panel1, "Version", textes::qt(textes::VERSION), {105, 28, 65, 13},
-                        msSansSerif(11, true));
+                        police(MS_SANS_SERIF, 11, true));
     Copyright =
         etiquette(Panel1, "Copyright", textes::qt(textes::COPYRIGHT), {48, 52, 173, 13}, font());
 
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 72, 265, 89);
-    Memo1->setFont(msSansSerif(13));
+    Memo1->setFont(police(MS_SANS_SERIF, 13));
     Memo1->setReadOnly(true);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -3,6 +3,7 @@
 
 #include "ui/aide.h"
 #include "ui/boite_message.h"
+#include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
 
 #include <QFont>
@@ -15,9 +16,8 @@ namespace tavlo::ui {
 void preparerApplication(QApplication& application) {
     // Only the name is set, not a display name, so that no window title gets the name appended.
     application.setApplicationName(textes::qt(textes::TITRE));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(MS_SANS_SERIF, QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(TIMES_NEW_ROMAN, QStringLiteral("Liberation Serif"));
 }
 
 ApplicationTavlo::ApplicationTavlo(int& argc, char** argv) : QApplication(argc, argv) {

@@ -17,7 +17,8 @@
 
 namespace textes = tavlo::ui::textes;
 using tavlo::ui::FENETRE_DIALOGUE;
-using tavlo::ui::msSansSerif;
+using tavlo::ui::MS_SANS_SERIF;
+using tavlo::ui::police;
 
 namespace {
 
@@ -41,7 +42,7 @@ public:
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place) {
     auto* label = new QLabel(texte, parent);
     label->setObjectName(QLatin1String(nom));
-    label->setFont(msSansSerif(16));
+    label->setFont(police(MS_SANS_SERIF, 16));
     // Labels size themselves to their text: the place is a least size, so that a wider font than
     // the design's never clips the caption.
     label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
@@ -55,7 +56,7 @@ QLineEdit* saisie(QWidget* parent, const char* nom, QRect place) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(nom));
     edit->setGeometry(place);
-    edit->setFont(msSansSerif(16));
+    edit->setFont(police(MS_SANS_SERIF, 16));
     edit->setMaxLength(LONGUEUR_NOM);
     edit->setValidator(new ValidateurNom(edit));
     return edit;
@@ -79,7 +80,7 @@ TChNom::TChNom(QWidget* parent)
       }) {
     setObjectName(QStringLiteral("ChNom"));
     setWindowTitle(textes::qt(textes::TITRE_CH_NOM));
-    setFont(msSansSerif(11));
+    setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(313, 214);
 
     Bevel1 = new QFrame(this);

@@ -6,11 +6,11 @@
 
 namespace tavlo::ui {
 
-QFont msSansSerif(int pixels, bool gras) {
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
+QFont police(QLatin1String famille, int pixels, bool gras) {
+    QFont resultat(famille);
+    resultat.setPixelSize(pixels);
+    resultat.setBold(gras);
+    return resultat;
 }
 
 void centrerSurLEcran(QWidget& fenetre) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLatin1String>
 #include <QWidget>
 
 namespace tavlo::ui {
@@ -11,8 +12,12 @@ inline constexpr Qt::WindowFlags FENETRE_DIALOGUE =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
     Qt::MSWindowsFixedSizeDialogHint;
 
-// The dialogs' font at a size in pixels; it resolves to its metric twin where it is missing.
-QFont msSansSerif(int pixels, bool gras = false);
+// The two font families of the layout; each resolves to its metric twin where it is missing.
+inline constexpr QLatin1String MS_SANS_SERIF("MS Sans Serif");
+inline constexpr QLatin1String TIMES_NEW_ROMAN("Times New Roman");
+
+// A font of the layout at a size in pixels.
+QFont police(QLatin1String famille, int pixels, bool gras = false);
 
 // Places a shown window, frame included, in the middle of its screen: its left edge at half the
 // screen's width less half its own, its top likewise.

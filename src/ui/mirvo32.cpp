@@ -3,6 +3,7 @@
 
 #include "rules/textes.h"
 #include "ui/bulles_aide.h"
+#include "ui/dialogue_fixe.h"
 #include "ui/disposition.h"
 #include "ui/service_boites.h"
 #include "ui/service_dialogues.h"
@@ -27,13 +28,6 @@ constexpr int TEMPO_MS = 500;
 constexpr int HAUTEUR_BARRE_ETAT = 19;
 constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
 constexpr int SUJET_AIDE = 1;
-
-QFont times(int pixels, bool gras) {
-    QFont police(QStringLiteral("Times New Roman"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 // Sets a colour of an element in every state, or only while it is enabled, so that a disabled
 // element is still drawn greyed.
@@ -73,9 +67,7 @@ TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceS
     setWindowTitle(textes::qt(textes::TITRE));
     // No system menu and no minimise, maximise or close button: "&Quitter" is the way out.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    QFont defaut(QStringLiteral("MS Sans Serif"));
-    defaut.setPixelSize(11);
-    setFont(defaut);
+    setFont(police(MS_SANS_SERIF, 11));
 
     creerElements();
     creerMenu();
@@ -182,13 +174,13 @@ void TMirvo32::creerElements() {
         image->setAccessibleName(textes::qt(textes::NOM_JETON).arg(k));
     }
 
-    Eti_Lancer = creerEtiquette("Eti_Lancer", times(19, false), JAUNE, QColor());
-    EtiJoueur = creerEtiquette("EtiJoueur", times(15, false), JAUNE, Qt::black);
-    EtiRepos = creerEtiquette("EtiRepos", times(19, false), JAUNE, MARINE);
+    Eti_Lancer = creerEtiquette("Eti_Lancer", police(TIMES_NEW_ROMAN, 19), JAUNE, QColor());
+    EtiJoueur = creerEtiquette("EtiJoueur", police(TIMES_NEW_ROMAN, 15), JAUNE, Qt::black);
+    EtiRepos = creerEtiquette("EtiRepos", police(TIMES_NEW_ROMAN, 19), JAUNE, MARINE);
     EtiRepos->setText(textes::qt(regles::textes::REPOS));
     EtiRepos->setAccessibleDescription(EtiRepos->text());
     EtiRepos->hide();
-    CpsMaxi = creerEtiquette("CpsMaxi", times(16, true), ROUGE, Qt::black);
+    CpsMaxi = creerEtiquette("CpsMaxi", police(TIMES_NEW_ROMAN, 16, true), ROUGE, Qt::black);
     Eti_Lancer->setAccessibleName(textes::qt(textes::NOM_ETI_LANCER));
     EtiJoueur->setAccessibleName(textes::qt(textes::NOM_ETI_JOUEUR));
     EtiRepos->setAccessibleName(textes::qt(textes::NOM_ETI_REPOS));
@@ -201,7 +193,7 @@ void TMirvo32::creerElements() {
         QGroupBox* boite = new QGroupBox(zone);
         *boites[j] = boite;
         placer(boite, ("NomJoueur" + numero).constData());
-        boite->setFont(times(16, true));
+        boite->setFont(police(TIMES_NEW_ROMAN, 16, true));
         boite->setAutoFillBackground(true);
         colorier(boite, QPalette::Window, MARINE);
         colorier(boite, QPalette::WindowText, Qt::white);
@@ -224,7 +216,7 @@ void TMirvo32::creerElements() {
     ButStop->setFocusPolicy(Qt::NoFocus);
     ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, textes::qt(textes::TOUCHE_ENTREE)));
     m_bulles->surveiller(ButStop);
-    ButStop->setFont(times(16, true));
+    ButStop->setFont(police(TIMES_NEW_ROMAN, 16, true));
     colorier(ButStop, QPalette::ButtonText, Qt::black, false);
     connect(ButStop, &QPushButton::clicked, this, &TMirvo32::ButStopClick);
 
