@@ -13,6 +13,18 @@ QFont police(QLatin1String famille, int pixels, bool gras) {
     return resultat;
 }
 
+void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
+              bool aussiDesactive) {
+    QPalette palette = element->palette();
+    if (aussiDesactive) {
+        palette.setColor(role, couleur);
+    } else {
+        palette.setColor(QPalette::Active, role, couleur);
+        palette.setColor(QPalette::Inactive, role, couleur);
+    }
+    element->setPalette(palette);
+}
+
 void centrerSurLEcran(QWidget& fenetre) {
     const QScreen* ecran = fenetre.screen();
     if (ecran == nullptr) {

@@ -1,8 +1,10 @@
 // Copyright 2026 the Tavlo32 developers.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QLatin1String>
+#include <QPalette>
 #include <QWidget>
 
 namespace tavlo::ui {
@@ -18,6 +20,11 @@ inline constexpr QLatin1String TIMES_NEW_ROMAN("Times New Roman");
 
 // A font of the layout at a size in pixels.
 QFont police(QLatin1String famille, int pixels, bool gras = false);
+
+// Sets a colour of an element in every state, or only while it is enabled, so that a disabled
+// element is still drawn greyed.
+void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
+              bool aussiDesactive = true);
 
 // Places a shown window, frame included, in the middle of its screen: its left edge at half the
 // screen's width less half its own, its top likewise.

@@ -29,20 +29,6 @@ constexpr int HAUTEUR_BARRE_ETAT = 19;
 constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
 constexpr int SUJET_AIDE = 1;
 
-// Sets a colour of an element in every state, or only while it is enabled, so that a disabled
-// element is still drawn greyed.
-void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
-              bool aussiDesactive = true) {
-    QPalette palette = element->palette();
-    if (aussiDesactive) {
-        palette.setColor(role, couleur);
-    } else {
-        palette.setColor(QPalette::Active, role, couleur);
-        palette.setColor(QPalette::Inactive, role, couleur);
-    }
-    element->setPalette(palette);
-}
-
 void placer(QWidget* element, const char* nom) {
     element->setObjectName(QLatin1String(nom));
     element->setGeometry(emplacement(nom));
