@@ -14,6 +14,7 @@
 
 namespace textes = tavlo::ui::textes;
 using tavlo::ui::colorier;
+using tavlo::ui::etiquette;
 using tavlo::ui::FENETRE_DIALOGUE;
 using tavlo::ui::MARINE;
 using tavlo::ui::MS_SANS_SERIF;
@@ -53,18 +54,6 @@ QIcon coche() {
     // The panel's contents and the button keep their colours when disabled: no greyed glyph.
     icone.addPixmap(image, QIcon::Disabled);
     return icone;
-}
-
-QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place,
-                  const QFont& police) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(QLatin1String(nom));
-    label->setFont(police);
-    // Labels size themselves to their text: the place is a least size, so that a wider font than
-    // the design's never clips the caption.
-    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
-    colorier(label, QPalette::WindowText, Qt::black);
-    return label;
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 namespace textes = tavlo::ui::textes;
+using tavlo::ui::etiquette;
 using tavlo::ui::FENETRE_DIALOGUE;
 using tavlo::ui::MS_SANS_SERIF;
 using tavlo::ui::police;
@@ -38,19 +39,6 @@ public:
         return Acceptable;
     }
 };
-
-QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(QLatin1String(nom));
-    label->setFont(police(MS_SANS_SERIF, 16));
-    // Labels size themselves to their text: the place is a least size, so that a wider font than
-    // the design's never clips the caption.
-    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    return label;
-}
 
 QLineEdit* saisie(QWidget* parent, const char* nom, QRect place) {
     auto* edit = new QLineEdit(parent);
@@ -89,9 +77,11 @@ TChNom::TChNom(QWidget* parent)
     Bevel1->setGeometry(8, 8, 297, 161);
 
     // The two blanks after "du" are part of the caption.
-    Label1 = etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20});
+    Label1 = etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
+                       police(MS_SANS_SERIF, 16));
     Nom1 = saisie(this, "Nom1", {32, 48, 129, 28});
-    Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20});
+    Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20},
+                       police(MS_SANS_SERIF, 16));
     Nom2 = saisie(this, "Nom2", {32, 120, 129, 28});
 
     OKBtn = bouton(this, "OKBtn", textes::qt(textes::OK), {79, 180, 75, 25});

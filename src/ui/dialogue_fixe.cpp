@@ -2,6 +2,7 @@
 #include "ui/dialogue_fixe.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
 namespace tavlo::ui {
@@ -23,6 +24,16 @@ void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
         palette.setColor(QPalette::Inactive, role, couleur);
     }
     element->setPalette(palette);
+}
+
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place,
+                  const QFont& police) {
+    auto* label = new QLabel(texte, parent);
+    label->setObjectName(QLatin1String(nom));
+    label->setFont(police);
+    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
+    colorier(label, QPalette::WindowText, Qt::black);
+    return label;
 }
 
 void centrerSurLEcran(QWidget& fenetre) {

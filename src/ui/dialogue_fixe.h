@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QWidget>
 
+class QLabel;
+
 namespace tavlo::ui {
 
 // A dialog border with a title and a close button only, not resizable.
@@ -25,6 +27,11 @@ QFont police(QLatin1String famille, int pixels, bool gras = false);
 // element is still drawn greyed.
 void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
               bool aussiDesactive = true);
+
+// A dialog's caption in black. Labels size themselves to their text: the place is a least size,
+// so that a wider font than the design's never clips the caption.
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place,
+                  const QFont& police);
 
 // Places a shown window, frame included, in the middle of its screen: its left edge at half the
 // screen's width less half its own, its top likewise.
