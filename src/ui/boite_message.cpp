@@ -36,11 +36,6 @@ QString titre(regles::TypeBoite type) {
     return {};
 }
 
-QScreen* ecranDe(const QWidget* boite) {
-    QScreen* ecran = boite->screen();
-    return ecran != nullptr ? ecran : QGuiApplication::primaryScreen();
-}
-
 } // namespace
 
 QString couperTexte(const QString& texte, const QFontMetrics& mesures, int largeurMax) {
@@ -70,7 +65,7 @@ BoiteMessage::BoiteMessage(QMessageBox::Icon icone, const QString& titre, const 
                            QWidget* parent)
     : QMessageBox(icone, titre, QString(), QMessageBox::Ok, parent) {
     setTextFormat(Qt::PlainText);
-    setText(couperTexte(texte, fontMetrics(), ecranDe(this)->geometry().width() / 2));
+    setText(couperTexte(texte, fontMetrics(), ecranDe(*this)->geometry().width() / 2));
     setDefaultButton(QMessageBox::Ok);
     setEscapeButton(QMessageBox::Ok);
     button(QMessageBox::Ok)->setText(textes::qt(textes::OK));

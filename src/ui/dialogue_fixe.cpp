@@ -36,12 +36,13 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect 
     return label;
 }
 
+QScreen* ecranDe(const QWidget& fenetre) {
+    QScreen* ecran = fenetre.screen();
+    return ecran != nullptr ? ecran : QGuiApplication::primaryScreen();
+}
+
 void centrerSurLEcran(QWidget& fenetre) {
-    const QScreen* ecran = fenetre.screen();
-    if (ecran == nullptr) {
-        ecran = QGuiApplication::primaryScreen();
-    }
-    const QRect zone = ecran->geometry();
+    const QRect zone = ecranDe(fenetre)->geometry();
     const QSize cadre = fenetre.frameGeometry().size();
     fenetre.move(zone.x() + zone.width() / 2 - cadre.width() / 2,
                  zone.y() + zone.height() / 2 - cadre.height() / 2);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLabel;
+class QScreen;
 
 namespace tavlo::ui {
 
@@ -32,6 +33,9 @@ void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
 // so that a wider font than the design's never clips the caption.
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place,
                   const QFont& police);
+
+// The screen a window stands on; the primary screen while it has none yet.
+QScreen* ecranDe(const QWidget& fenetre);
 
 // Places a shown window, frame included, in the middle of its screen: its left edge at half the
 // screen's width less half its own, its top likewise.
