@@ -4,6 +4,7 @@
 #include "ui/textes_fenetre.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -69,6 +70,8 @@ BoiteMessage::BoiteMessage(QMessageBox::Icon icone, const QString& titre, const 
     setDefaultButton(QMessageBox::Ok);
     setEscapeButton(QMessageBox::Ok);
     button(QMessageBox::Ok)->setText(textes::qt(textes::OK));
+    // The one button stands centred below the text and the icon, whatever the style prefers.
+    findChild<QDialogButtonBox*>()->setCenterButtons(true);
 }
 
 void BoiteMessage::afficherErreur(const QString& texteErreur, QWidget* parent) {

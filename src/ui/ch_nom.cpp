@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/ch_nom.h"
+#include "ui/boite_message.h"
 #include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
 
@@ -9,7 +10,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QValidator>
 
@@ -62,8 +62,7 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRec
 TChNom::TChNom(QWidget* parent)
     : QDialog(parent, FENETRE_DIALOGUE), m_bip([] { QApplication::beep(); }),
       m_avertissement([this](const QString& texte) {
-          QMessageBox boite(QMessageBox::Warning, textes::qt(textes::TITRE_AVERTISSEMENT), texte,
-                            QMessageBox::Ok, this);
+          tavlo::ui::BoiteMessage boite(tavlo::regles::TypeBoite::Avertissement, texte, this);
           boite.exec();
       }) {
     setObjectName(QStringLiteral("ChNom"));

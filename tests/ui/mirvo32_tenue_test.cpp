@@ -1,0 +1,42 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "fenetre_test.h"
+#include "ui/boite_message.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+// What the player meets while he may not act: the boxes.
+class TenueTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void okCentreDansChaqueBoite();
+};
+
+void TenueTest::okCentreDansChaqueBoite() {
+    // What broke: the button sat at the right edge, 299 pixels from the left and 11 from the right.
+    const QString texte = QStringLiteral("Les noms des joueurs ne sont pas tous renseignés");
+    for (const int type : {0, 1, 2, -1}) { // the three kinds of TypeBoite, then the error box
+        int ecart = 1000;                  // the button's centre less the box's, in pixels
+        QTimer::singleShot(0, [&] {
+            QWidget* boite = QApplication::activeModalWidget();
+            auto* ok = boite->findChild<QPushButton*>();
+            ecart = ok->mapTo(boite, ok->rect().center()).x() - boite->rect().center().x();
+            ok->click();
+        });
+        if (type < 0) {
+            tavlo::ui::BoiteMessage::afficherErreur(texte, nullptr);
+        } else {
+            tavlo::ui::BoitesQt().afficher(static_cast<tavlo::regles::TypeBoite>(type), texte);
+        }
+        QVERIFY2(qAbs(ecart) <= 1, qPrintable(QStringLiteral("%1: %2").arg(type).arg(ecart)));
+    }
+}
+
+int main(int argc, char** argv) {
+    tavlo::ui::ApplicationTavlo application(argc, argv);
+    TenueTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "mirvo32_tenue_test.moc"
