@@ -380,10 +380,12 @@ void TMirvo32::sousUneBoite(const std::function<void()>& montrer) {
     // The game waits while the box is open, as under its own boxes; ticks meanwhile are drawn,
     // but what they queue is taken once the box is closed.
     m_jeu.BoiteOuverte();
+    dessiner();
     const bool dejaEnCours = std::exchange(m_effetsEnCours, true);
     montrer();
     m_effetsEnCours = dejaEnCours;
     m_jeu.BoiteFermee();
+    dessiner();
 }
 
 void TMirvo32::MenuQuitterClick() {
@@ -517,7 +519,8 @@ void TMirvo32::dessiner() {
     }
     Gobelet->setVisible(f.gobeletVisible);
     Gobelet->setCliquable(m_jeu.gobeletCliquable());
-    ButStop->setEnabled(f.butStopActif);
+    // The button looks disabled whenever a click on it would be refused.
+    ButStop->setEnabled(m_jeu.butStopCliquable());
 
     poserTexte(Eti_Lancer, f.etiLancer);
     poserTexte(CpsMaxi, f.cpsMaxi);

@@ -5,12 +5,15 @@
 #include <QPushButton>
 #include <QTimer>
 
-// What the player meets while he may not act: the boxes.
+using tavlo::ui::test::FenetreDeTest;
+
+// What the player meets while he may not act: the boxes and the pass button.
 class TenueTest : public QObject {
     Q_OBJECT
 
 private slots:
     void okCentreDansChaqueBoite();
+    void passerGriseQuandUnClicSeraitRefuse();
 };
 
 void TenueTest::okCentreDansChaqueBoite() {
@@ -31,6 +34,23 @@ void TenueTest::okCentreDansChaqueBoite() {
         }
         QVERIFY2(qAbs(ecart) <= 1, qPrintable(QStringLiteral("%1: %2").arg(type).arg(ecart)));
     }
+}
+
+void TenueTest::passerGriseQuandUnClicSeraitRefuse() {
+    // What broke: the button looked enabled during a second throw, and ignored the click.
+    FenetreDeTest t;
+    t.ouvrirNouvellePartie();
+    t.jusquATroisCoups();
+    auto* passer = t.element<QPushButton>(QStringLiteral("ButStop"));
+    t.lancer();
+    QVERIFY(passer->isEnabled());
+    t.cliquer(QStringLiteral("Gobelet"));
+    QVERIFY(!passer->isEnabled());
+    t.finirLancer();
+    bool activeSousLaBoite = true;
+    t.boites.pendantBoite = [&] { activeSousLaBoite = passer->isEnabled(); };
+    t.choisir(QStringLiteral("MenuManches"));
+    QVERIFY(!activeSousLaBoite);
 }
 
 int main(int argc, char** argv) {
