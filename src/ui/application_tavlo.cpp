@@ -31,7 +31,14 @@ bool ApplicationTavlo::notify(QObject* destinataire, QEvent* event) {
     try {
         return QApplication::notify(destinataire, event);
     } catch (const std::exception& erreur) {
-        BoiteMessage::afficherErreur(textes::qt(erreur.what()), activeWindow());
+        const auto montrer = [this, texte = textes::qt(erreur.what())] {
+            BoiteMessage::afficherErreur(texte, activeWindow());
+        };
+        if (m_garde) {
+            m_garde(montrer);
+        } else {
+            montrer();
+        }
     }
     return false;
 }

@@ -2,6 +2,7 @@
 #include "ui/mirvo32.h"
 
 #include "rules/textes.h"
+#include "ui/application_tavlo.h"
 #include "ui/bulles_aide.h"
 #include "ui/dialogue_fixe.h"
 #include "ui/disposition.h"
@@ -69,9 +70,18 @@ TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceS
     m_jeu.FormCreate();
     dessiner();
     Tempo->start();
+
+    // The application's error box holds the game as the window's own boxes do.
+    if (auto* application = qobject_cast<ApplicationTavlo*>(QCoreApplication::instance())) {
+        application->setGarde(
+            [this](const std::function<void()>& montrer) { sousUneBoite(montrer); });
+    }
 }
 
 TMirvo32::~TMirvo32() {
+    if (auto* application = qobject_cast<ApplicationTavlo*>(QCoreApplication::instance())) {
+        application->setGarde({});
+    }
     if (m_sablierPose) {
         QGuiApplication::restoreOverrideCursor();
     }

@@ -74,7 +74,8 @@ private:
     // own event loop, whose timer ticks are forwarded and drawn, but the effects they queue wait
     // for the loop that showed the box.
     void apresEvenement();
-    // Shows a modal box or dialog of the window's own, holding the game until it closes.
+    // Shows a modal box or dialog, holding the game until it closes: no frame of a throw, no step
+    // of ORDY and no box of the game's own meanwhile.
     void sousUneBoite(const std::function<void()>& montrer);
     void dessiner();
     void prendreEffets();

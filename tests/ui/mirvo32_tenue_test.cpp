@@ -5,15 +5,18 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <stdexcept>
+
 using tavlo::ui::test::FenetreDeTest;
 
-// What the player meets while he may not act: the boxes and the pass button.
+// What the player meets while he may not act: the boxes, the pass button, the game held.
 class TenueTest : public QObject {
     Q_OBJECT
 
 private slots:
     void okCentreDansChaqueBoite();
     void passerGriseQuandUnClicSeraitRefuse();
+    void boiteDErreurTientLeJeu();
 };
 
 void TenueTest::okCentreDansChaqueBoite() {
@@ -51,6 +54,23 @@ void TenueTest::passerGriseQuandUnClicSeraitRefuse() {
     t.boites.pendantBoite = [&] { activeSousLaBoite = passer->isEnabled(); };
     t.choisir(QStringLiteral("MenuManches"));
     QVERIFY(!activeSousLaBoite);
+}
+
+void TenueTest::boiteDErreurTientLeJeu() {
+    // What broke: under the error box the ticks went on drawing the frames of a throw.
+    FenetreDeTest t;
+    t.ouvrirNouvellePartie();
+    t.cliquer(QStringLiteral("Gobelet"));
+    const QString avant = t.plateau();
+    QString sousLaBoite;
+    QTimer::singleShot(0, [] { throw std::runtime_error("Ressource introuvable"); });
+    QTimer::singleShot(0, [&] {
+        t.tic(3);
+        sousLaBoite = t.plateau();
+        QApplication::activeModalWidget()->findChild<QPushButton*>()->click();
+    });
+    QCoreApplication::processEvents();
+    QCOMPARE(sousLaBoite, avant);
 }
 
 int main(int argc, char** argv) {
