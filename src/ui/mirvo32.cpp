@@ -18,6 +18,7 @@
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QWindowStateChangeEvent>
 
 #include <variant>
 
@@ -405,6 +406,19 @@ void TMirvo32::MenuQuitterClick() {
 void TMirvo32::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
+}
+
+void TMirvo32::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const auto* changement = static_cast<QWindowStateChangeEvent*>(event);
+    if (changement->oldState().testFlag(Qt::WindowMaximized) &&
+        windowState() == Qt::WindowNoState) {
+        // Queued, so that the window system has finished the restoring first.
+        QMetaObject::invokeMethod(this, &QWidget::showMaximized, Qt::QueuedConnection);
+    }
 }
 
 void TMirvo32::GobeletClick() {

@@ -59,6 +59,10 @@ public slots:
 protected:
     // Closing the main window by any means ends the program, even with the help window open.
     void closeEvent(QCloseEvent* event) override;
+    // The border is not resizable: whatever a window manager offers (openbox draws maximise and
+    // restore buttons the window asks not to have, and restores on a double click on the title),
+    // a maximised window that is restored is maximised again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void creerElements();

@@ -9,7 +9,8 @@
 
 using tavlo::ui::test::FenetreDeTest;
 
-// What the player meets while he may not act: the boxes, the pass button, the game held.
+// What the player meets while he may not act: the boxes, the pass button, the game held; and the
+// window's size.
 class TenueTest : public QObject {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ private slots:
     void okCentreDansChaqueBoite();
     void passerGriseQuandUnClicSeraitRefuse();
     void boiteDErreurTientLeJeu();
+    void resteMaximisee();
 };
 
 void TenueTest::okCentreDansChaqueBoite() {
@@ -71,6 +73,16 @@ void TenueTest::boiteDErreurTientLeJeu() {
     });
     QCoreApplication::processEvents();
     QCOMPARE(sousLaBoite, avant);
+}
+
+void TenueTest::resteMaximisee() {
+    // What broke: restored by the window manager, the window shrank and cut the board off.
+    FenetreDeTest t;
+    t.fenetre().showMaximized();
+    QTRY_VERIFY(t.fenetre().isMaximized());
+    const QSize maximisee = t.fenetre().size();
+    t.fenetre().showNormal();
+    QTRY_COMPARE(t.fenetre().size(), maximisee);
 }
 
 int main(int argc, char** argv) {
