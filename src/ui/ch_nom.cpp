@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
 #include <QValidator>
 
 #include <algorithm>
@@ -25,17 +26,56 @@ namespace {
 
 constexpr int LONGUEUR_NOM = 10;
 
-// Names are stored in capitals. The validator may rewrite what is typed or pasted, so it
-// upper-cases and cuts there. A capital can be longer than its letter (ß gives SS): the cursor
-// follows the text before it.
+// The text in capitals, without the characters that must never enter a name: control and format
+// characters, and line and paragraph separators, which would cut the name on the board and break
+// a line of the rounds-won box.
+QString nettoyer(QStringView texte) {
+    QString propre;
+    for (const char32_t c : texte.toUcs4()) {
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            break;
+        default:
+            propre.append(QStringView(QChar::fromUcs4(c)));
+        }
+    }
+    return propre.toUpper();
+}
+
+// Where each character of a text ends, counting characters as a person does: a letter with its
+// accents, or an emoji made of two UTF-16 units, is one character.
+QList<qsizetype> finsDesCaracteres(const QString& texte) {
+    QList<qsizetype> fins;
+    QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, texte);
+    for (qsizetype fin = limites.toNextBoundary(); fin > 0; fin = limites.toNextBoundary()) {
+        fins << fin;
+    }
+    return fins;
+}
+
+// Names are stored in capitals, at most LONGUEUR_NOM characters long. The validator may rewrite
+// what is typed or pasted, so it cleans, upper-cases and cuts there. What goes beyond the limit
+// is cut just before the cursor, from what was just typed or pasted, and never inside a
+// character. A capital can be longer than its letter (ß gives SS): the cursor follows the text
+// before it.
 class ValidateurNom : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& texte, int& curseur) const override {
-        const QString avant = texte.left(curseur).toUpper();
-        texte = (avant + texte.mid(curseur).toUpper()).left(LONGUEUR_NOM);
-        curseur = static_cast<int>(std::min(avant.size(), texte.size()));
+        QString avant = nettoyer(QStringView(texte).left(curseur));
+        const QString apres = nettoyer(QStringView(texte).mid(curseur));
+        const QList<qsizetype> fins = finsDesCaracteres(avant);
+        const qsizetype place =
+            std::max<qsizetype>(LONGUEUR_NOM - finsDesCaracteres(apres).size(), 0);
+        if (fins.size() > place) {
+            avant.truncate(place == 0 ? 0 : fins[place - 1]);
+        }
+        texte = avant + apres;
+        curseur = static_cast<int>(avant.size());
         return Acceptable;
     }
 };
@@ -45,7 +85,6 @@ QLineEdit* saisie(QWidget* parent, const char* nom, QRect place) {
     edit->setObjectName(QLatin1String(nom));
     edit->setGeometry(place);
     edit->setFont(police(MS_SANS_SERIF, 16));
-    edit->setMaxLength(LONGUEUR_NOM);
     edit->setValidator(new ValidateurNom(edit));
     return edit;
 }
