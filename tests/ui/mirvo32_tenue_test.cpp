@@ -76,13 +76,13 @@ void TenueTest::boiteDErreurTientLeJeu() {
 }
 
 void TenueTest::resteMaximisee() {
-    // What broke: restored by the window manager, the window shrank and cut the board off.
+    // What broke: restored by the window manager, the window shrank and cut the board off. The
+    // offscreen platform keeps the size: the end-to-end test checks it under a window manager.
     FenetreDeTest t;
     t.fenetre().showMaximized();
     QTRY_VERIFY(t.fenetre().isMaximized());
-    const QSize maximisee = t.fenetre().size();
     t.fenetre().showNormal();
-    QTRY_COMPARE(t.fenetre().size(), maximisee);
+    QTRY_VERIFY(t.fenetre().isMaximized());
 }
 
 int main(int argc, char** argv) {
