@@ -11,8 +11,6 @@ namespace tavlo::regles {
 // (1..11). An index outside 1..N throws std::out_of_range instead of touching other memory.
 template <typename T, int N> class TableauUn {
 public:
-    static constexpr int taille = N;
-
     constexpr TableauUn() = default;
     constexpr explicit TableauUn(const T& valeur) { m_valeurs.fill(valeur); }
 

@@ -13,20 +13,16 @@
 #include <qdrawutil.h>
 
 namespace textes = tavlo::ui::textes;
+using tavlo::ui::colorier;
+using tavlo::ui::etiquette;
 using tavlo::ui::FENETRE_DIALOGUE;
 using tavlo::ui::MARINE;
-using tavlo::ui::msSansSerif;
+using tavlo::ui::MS_SANS_SERIF;
+using tavlo::ui::police;
 
 namespace {
 
 const QColor ARGENT(192, 192, 192);
-
-// Colours set for every colour group, so that the disabled panel does not grey its contents.
-void colorer(QWidget* widget, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, couleur);
-    widget->setPalette(palette);
-}
 
 // A panel with a lowered outer bevel and a raised inner one, one pixel each.
 class PanneauBiseaute : public QFrame {
@@ -60,51 +56,40 @@ QIcon coche() {
     return icone;
 }
 
-QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place,
-                  const QFont& police) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(QLatin1String(nom));
-    label->setFont(police);
-    // Labels size themselves to their text: the place is a least size, so that a wider font than
-    // the design's never clips the caption.
-    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
-    colorer(label, QPalette::WindowText, Qt::black);
-    return label;
-}
-
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(textes::qt(textes::TITRE_A_PROPOS));
-    setFont(msSansSerif(11));
+    setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(298, 213);
 
     Panel1 = new PanneauBiseaute(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 281, 169);
-    // Nothing in the panel takes the focus or the mouse.
+    // Nothing in the panel takes the focus or the mouse; its contents keep their colours, which
+    // are set for every state.
     Panel1->setEnabled(false);
 
     ProductName = etiquette(Panel1, "ProductName", textes::qt(textes::TITRE), {104, 8, 62, 20},
-                            msSansSerif(16, true));
+                            police(MS_SANS_SERIF, 16, true));
     ProductName->setAutoFillBackground(true);
-    colorer(ProductName, QPalette::Window, ARGENT);
-    colorer(ProductName, QPalette::WindowText, Qt::yellow);
+    colorier(ProductName, QPalette::Window, ARGENT);
+    colorier(ProductName, QPalette::WindowText, Qt::yellow);
     Version = etiquette(Panel1, "Version", textes::qt(textes::VERSION), {105, 28, 65, 13},
-                        msSansSerif(11, true));
+                        police(MS_SANS_SERIF, 11, true));
     Copyright =
         etiquette(Panel1, "Copyright", textes::qt(textes::COPYRIGHT), {48, 52, 173, 13}, font());
 
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 72, 265, 89);
-    Memo1->setFont(msSansSerif(13));
+    Memo1->setFont(police(MS_SANS_SERIF, 13));
     Memo1->setReadOnly(true);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    colorer(Memo1, QPalette::Base, MARINE);
-    colorer(Memo1, QPalette::Text, Qt::white);
+    colorier(Memo1, QPalette::Base, MARINE);
+    colorier(Memo1, QPalette::Text, Qt::white);
     Memo1->setPlainText(textes::qt(textes::MEMO));
 
     OKButton = new QPushButton(coche(), textes::qt(textes::OK), this);

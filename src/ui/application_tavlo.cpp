@@ -3,6 +3,7 @@
 
 #include "ui/aide.h"
 #include "ui/boite_message.h"
+#include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
 
 #include <QFont>
@@ -14,11 +15,9 @@ namespace tavlo::ui {
 
 void preparerApplication(QApplication& application) {
     // Only the name is set, not a display name, so that no window title gets the name appended.
-    application.setApplicationName(
-        QString::fromUtf8(textes::TITRE.data(), static_cast<qsizetype>(textes::TITRE.size())));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
+    application.setApplicationName(textes::qt(textes::TITRE));
+    QFont::insertSubstitution(MS_SANS_SERIF, QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(TIMES_NEW_ROMAN, QStringLiteral("Liberation Serif"));
 }
 
 ApplicationTavlo::ApplicationTavlo(int& argc, char** argv) : QApplication(argc, argv) {
@@ -32,7 +31,14 @@ bool ApplicationTavlo::notify(QObject* destinataire, QEvent* event) {
     try {
         return QApplication::notify(destinataire, event);
     } catch (const std::exception& erreur) {
-        BoiteMessage::afficherErreur(QString::fromUtf8(erreur.what()), activeWindow());
+        const auto montrer = [this, texte = textes::qt(erreur.what())] {
+            BoiteMessage::afficherErreur(texte, activeWindow());
+        };
+        if (m_garde) {
+            m_garde(montrer);
+        } else {
+            montrer();
+        }
     }
     return false;
 }

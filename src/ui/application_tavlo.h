@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <functional>
+
 namespace tavlo::ui {
 
 // The application: its title, its icon, the fonts the layout names, and where the help pages
@@ -18,8 +20,14 @@ public:
 
     bool notify(QObject* destinataire, QEvent* event) override;
 
+    // Runs the showing of a modal box so that the game waits while it is open. The main window
+    // plugs itself in, so that the error box holds the game as its own boxes do.
+    using Garde = std::function<void(const std::function<void()>& montrer)>;
+    void setGarde(Garde garde) { m_garde = std::move(garde); }
+
 private:
     QStringList m_dossiersAide;
+    Garde m_garde;
 };
 
 // What every process showing the game's windows needs, the program and its tests alike: the

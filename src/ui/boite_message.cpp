@@ -4,6 +4,7 @@
 #include "ui/textes_fenetre.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -36,11 +37,6 @@ QString titre(regles::TypeBoite type) {
     return {};
 }
 
-QScreen* ecranDe(const QWidget* boite) {
-    QScreen* ecran = boite->screen();
-    return ecran != nullptr ? ecran : QGuiApplication::primaryScreen();
-}
-
 } // namespace
 
 QString couperTexte(const QString& texte, const QFontMetrics& mesures, int largeurMax) {
@@ -70,10 +66,12 @@ BoiteMessage::BoiteMessage(QMessageBox::Icon icone, const QString& titre, const 
                            QWidget* parent)
     : QMessageBox(icone, titre, QString(), QMessageBox::Ok, parent) {
     setTextFormat(Qt::PlainText);
-    setText(couperTexte(texte, fontMetrics(), ecranDe(this)->geometry().width() / 2));
+    setText(couperTexte(texte, fontMetrics(), ecranDe(*this)->geometry().width() / 2));
     setDefaultButton(QMessageBox::Ok);
     setEscapeButton(QMessageBox::Ok);
     button(QMessageBox::Ok)->setText(textes::qt(textes::OK));
+    // The one button stands centred below the text and the icon, whatever the style prefers.
+    findChild<QDialogButtonBox*>()->setCenterButtons(true);
 }
 
 void BoiteMessage::afficherErreur(const QString& texteErreur, QWidget* parent) {

@@ -1,5 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/ch_nom.h"
+#include "ui/boite_message.h"
 #include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
 
@@ -9,54 +10,81 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
 #include <QValidator>
 
 #include <algorithm>
 
 namespace textes = tavlo::ui::textes;
+using tavlo::ui::etiquette;
 using tavlo::ui::FENETRE_DIALOGUE;
-using tavlo::ui::msSansSerif;
+using tavlo::ui::MS_SANS_SERIF;
+using tavlo::ui::police;
 
 namespace {
 
 constexpr int LONGUEUR_NOM = 10;
 
-// Names are stored in capitals. The validator may rewrite what is typed or pasted, so it
-// upper-cases and cuts there. A capital can be longer than its letter (ß gives SS): the cursor
-// follows the text before it.
+// The text in capitals, without the characters that must never enter a name: control and format
+// characters, and line and paragraph separators, which would cut the name on the board and break
+// a line of the rounds-won box.
+QString nettoyer(QStringView texte) {
+    QString propre;
+    for (const char32_t c : texte.toUcs4()) {
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            break;
+        default:
+            propre.append(QStringView(QChar::fromUcs4(c)));
+        }
+    }
+    return propre.toUpper();
+}
+
+// Where each character of a text ends, counting characters as a person does: a letter with its
+// accents, or an emoji made of two UTF-16 units, is one character.
+QList<qsizetype> finsDesCaracteres(const QString& texte) {
+    QList<qsizetype> fins;
+    QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, texte);
+    for (qsizetype fin = limites.toNextBoundary(); fin > 0; fin = limites.toNextBoundary()) {
+        fins << fin;
+    }
+    return fins;
+}
+
+// Names are stored in capitals, at most LONGUEUR_NOM characters long. The validator may rewrite
+// what is typed or pasted, so it cleans, upper-cases and cuts there. What goes beyond the limit
+// is cut just before the cursor, from what was just typed or pasted, and never inside a
+// character. A capital can be longer than its letter (ß gives SS): the cursor follows the text
+// before it.
 class ValidateurNom : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& texte, int& curseur) const override {
-        const QString avant = texte.left(curseur).toUpper();
-        texte = (avant + texte.mid(curseur).toUpper()).left(LONGUEUR_NOM);
-        curseur = static_cast<int>(std::min(avant.size(), texte.size()));
+        QString avant = nettoyer(QStringView(texte).left(curseur));
+        const QString apres = nettoyer(QStringView(texte).mid(curseur));
+        const QList<qsizetype> fins = finsDesCaracteres(avant);
+        const qsizetype place =
+            std::max<qsizetype>(LONGUEUR_NOM - finsDesCaracteres(apres).size(), 0);
+        if (fins.size() > place) {
+            avant.truncate(place == 0 ? 0 : fins[place - 1]);
+        }
+        texte = avant + apres;
+        curseur = static_cast<int>(avant.size());
         return Acceptable;
     }
 };
-
-QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(QLatin1String(nom));
-    label->setFont(msSansSerif(16));
-    // Labels size themselves to their text: the place is a least size, so that a wider font than
-    // the design's never clips the caption.
-    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    return label;
-}
 
 QLineEdit* saisie(QWidget* parent, const char* nom, QRect place) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(nom));
     edit->setGeometry(place);
-    edit->setFont(msSansSerif(16));
-    edit->setMaxLength(LONGUEUR_NOM);
+    edit->setFont(police(MS_SANS_SERIF, 16));
     edit->setValidator(new ValidateurNom(edit));
     return edit;
 }
@@ -73,13 +101,12 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRec
 TChNom::TChNom(QWidget* parent)
     : QDialog(parent, FENETRE_DIALOGUE), m_bip([] { QApplication::beep(); }),
       m_avertissement([this](const QString& texte) {
-          QMessageBox boite(QMessageBox::Warning, textes::qt(textes::TITRE_AVERTISSEMENT), texte,
-                            QMessageBox::Ok, this);
+          tavlo::ui::BoiteMessage boite(tavlo::regles::TypeBoite::Avertissement, texte, this);
           boite.exec();
       }) {
     setObjectName(QStringLiteral("ChNom"));
     setWindowTitle(textes::qt(textes::TITRE_CH_NOM));
-    setFont(msSansSerif(11));
+    setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(313, 214);
 
     Bevel1 = new QFrame(this);
@@ -88,9 +115,11 @@ TChNom::TChNom(QWidget* parent)
     Bevel1->setGeometry(8, 8, 297, 161);
 
     // The two blanks after "du" are part of the caption.
-    Label1 = etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20});
+    Label1 = etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
+                       police(MS_SANS_SERIF, 16));
     Nom1 = saisie(this, "Nom1", {32, 48, 129, 28});
-    Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20});
+    Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20},
+                       police(MS_SANS_SERIF, 16));
     Nom2 = saisie(this, "Nom2", {32, 120, 129, 28});
 
     OKBtn = bouton(this, "OKBtn", textes::qt(textes::OK), {79, 180, 75, 25});
@@ -137,7 +166,7 @@ void TChNom::OKBtnClick() {
         {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {
         m_bip();
-        m_avertissement(QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size())));
+        m_avertissement(textes::qt(texte));
     }
     if (avertissements.empty()) {
         accept();

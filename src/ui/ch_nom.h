@@ -29,8 +29,8 @@ public:
     QString nom2() const;
 
     // How a refusal reaches the player: the system beep, then a warning box with the text. By
-    // default QApplication::beep and a QMessageBox of the warning kind; the main window may
-    // route them through its own services, tests count them.
+    // default QApplication::beep and the game's warning box; the main window may route them
+    // through its own services, tests count them.
     void setBip(std::function<void()> bip);
     void setAvertissement(std::function<void(const QString&)> avertissement);
 

@@ -2,23 +2,47 @@
 #include "ui/dialogue_fixe.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
 namespace tavlo::ui {
 
-QFont msSansSerif(int pixels, bool gras) {
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
+QFont police(QLatin1String famille, int pixels, bool gras) {
+    QFont resultat(famille);
+    resultat.setPixelSize(pixels);
+    resultat.setBold(gras);
+    return resultat;
+}
+
+void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
+              bool aussiDesactive) {
+    QPalette palette = element->palette();
+    if (aussiDesactive) {
+        palette.setColor(role, couleur);
+    } else {
+        palette.setColor(QPalette::Active, role, couleur);
+        palette.setColor(QPalette::Inactive, role, couleur);
+    }
+    element->setPalette(palette);
+}
+
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place,
+                  const QFont& police) {
+    auto* label = new QLabel(texte, parent);
+    label->setObjectName(QLatin1String(nom));
+    label->setFont(police);
+    label->setGeometry(QRect(place.topLeft(), place.size().expandedTo(label->sizeHint())));
+    colorier(label, QPalette::WindowText, Qt::black);
+    return label;
+}
+
+QScreen* ecranDe(const QWidget& fenetre) {
+    QScreen* ecran = fenetre.screen();
+    return ecran != nullptr ? ecran : QGuiApplication::primaryScreen();
 }
 
 void centrerSurLEcran(QWidget& fenetre) {
-    const QScreen* ecran = fenetre.screen();
-    if (ecran == nullptr) {
-        ecran = QGuiApplication::primaryScreen();
-    }
-    const QRect zone = ecran->geometry();
+    const QRect zone = ecranDe(fenetre)->geometry();
     const QSize cadre = fenetre.frameGeometry().size();
     fenetre.move(zone.x() + zone.width() / 2 - cadre.width() / 2,
                  zone.y() + zone.height() / 2 - cadre.height() / 2);

@@ -14,7 +14,6 @@ public:
     explicit ImageCliquable(QWidget* parent);
 
     void setCliquable(bool cliquable) { m_cliquable = cliquable; }
-    bool cliquable() const { return m_cliquable; }
 
     // Shows the picture and takes its size in the window's units, so that a double-size picture
     // covers the same place, keeping the top-left corner; a null picture leaves the box empty at

@@ -2,7 +2,9 @@
 #include "ui/mirvo32.h"
 
 #include "rules/textes.h"
+#include "ui/application_tavlo.h"
 #include "ui/bulles_aide.h"
+#include "ui/dialogue_fixe.h"
 #include "ui/disposition.h"
 #include "ui/service_boites.h"
 #include "ui/service_dialogues.h"
@@ -18,6 +20,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 #include <variant>
 
@@ -29,35 +32,6 @@ constexpr int TEMPO_MS = 500;
 constexpr int HAUTEUR_BARRE_ETAT = 19;
 constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
 constexpr int SUJET_AIDE = 1;
-
-QString qs(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
-
-QString qs(const std::string& texte) {
-    return QString::fromStdString(texte);
-}
-
-QFont times(int pixels, bool gras) {
-    QFont police(QStringLiteral("Times New Roman"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
-
-// Sets a colour of an element in every state, or only while it is enabled, so that a disabled
-// element is still drawn greyed.
-void colorier(QWidget* element, QPalette::ColorRole role, const QColor& couleur,
-              bool aussiDesactive = true) {
-    QPalette palette = element->palette();
-    if (aussiDesactive) {
-        palette.setColor(role, couleur);
-    } else {
-        palette.setColor(QPalette::Active, role, couleur);
-        palette.setColor(QPalette::Inactive, role, couleur);
-    }
-    element->setPalette(palette);
-}
 
 void placer(QWidget* element, const char* nom) {
     element->setObjectName(QLatin1String(nom));
@@ -79,7 +53,7 @@ QPixmap image(const QString& nom, qreal ratio) {
 
 // A tooltip that also names the key doing the same as the click.
 QString bulle(std::string_view texte, const QString& touche) {
-    return qs(textes::BULLE_TOUCHE).arg(qs(texte), touche);
+    return textes::qt(textes::BULLE_TOUCHE).arg(textes::qt(texte), touche);
 }
 
 } // namespace
@@ -87,12 +61,10 @@ QString bulle(std::string_view texte, const QString& touche) {
 TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceSon& son)
     : m_jeu(horloge), m_boites(boites), m_son(son) {
     setObjectName(QStringLiteral("Mirvo32"));
-    setWindowTitle(qs(textes::TITRE));
+    setWindowTitle(textes::qt(textes::TITRE));
     // No system menu and no minimise, maximise or close button: "&Quitter" is the way out.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    QFont defaut(QStringLiteral("MS Sans Serif"));
-    defaut.setPixelSize(11);
-    setFont(defaut);
+    setFont(police(MS_SANS_SERIF, 11));
 
     creerElements();
     creerMenu();
@@ -108,9 +80,18 @@ TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceS
     m_jeu.FormCreate();
     dessiner();
     Tempo->start();
+
+    // The application's error box holds the game as the window's own boxes do.
+    if (auto* application = qobject_cast<ApplicationTavlo*>(QCoreApplication::instance())) {
+        application->setGarde(
+            [this](const std::function<void()>& montrer) { sousUneBoite(montrer); });
+    }
 }
 
 TMirvo32::~TMirvo32() {
+    if (auto* application = qobject_cast<ApplicationTavlo*>(QCoreApplication::instance())) {
+        application->setGarde({});
+    }
     if (m_sablierPose) {
         QGuiApplication::restoreOverrideCursor();
     }
@@ -149,14 +130,14 @@ void TMirvo32::creerElements() {
     Plateau = new QLabel(zone);
     placer(Plateau, "Plateau");
     Plateau->setScaledContents(true);
-    Plateau->setAccessibleName(qs(textes::NOM_PLATEAU));
+    Plateau->setAccessibleName(textes::qt(textes::NOM_PLATEAU));
 
     for (int f = 1; f <= regles::NB_FACES; ++f) {
         const QByteArray nom = "Image" + QByteArray::number(f);
         QLabel*& image = Image[static_cast<std::size_t>(f - 1)];
         image = new QLabel(zone);
         placer(image, nom.constData());
-        image->setAccessibleName(qs(textes::NOM_IMAGE).arg(f));
+        image->setAccessibleName(textes::qt(textes::NOM_IMAGE).arg(f));
         image->hide();
     }
 
@@ -166,16 +147,16 @@ void TMirvo32::creerElements() {
         const QString touche = QString::fromLatin1(numero);
         De[i] = creerImage(("De" + numero).constData(), zone);
         De[i]->setToolTip(bulle(textes::BULLE_DE, touche));
-        De[i]->setAccessibleName(qs(textes::NOM_DE).arg(touche));
+        De[i]->setAccessibleName(textes::qt(textes::NOM_DE).arg(touche));
         connect(De[i], &ImageCliquable::clicked, this, CLICS_DE[i]);
         SelectDe[i] = creerImage(("SelectDe" + numero).constData(), zone);
         SelectDe[i]->setToolTip(bulle(textes::BULLE_SELECT_DE, touche));
-        SelectDe[i]->setAccessibleName(qs(textes::NOM_SELECT_DE).arg(touche));
+        SelectDe[i]->setAccessibleName(textes::qt(textes::NOM_SELECT_DE).arg(touche));
         connect(SelectDe[i], &ImageCliquable::clicked, this, CLICS_SELECT_DE[i]);
     }
     Gobelet = creerImage("Gobelet", zone);
-    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, qs(textes::TOUCHE_ESPACE)));
-    Gobelet->setAccessibleName(qs(textes::NOM_GOBELET));
+    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, textes::qt(textes::TOUCHE_ESPACE)));
+    Gobelet->setAccessibleName(textes::qt(textes::NOM_GOBELET));
     Gobelet->hide();
     connect(Gobelet, &ImageCliquable::clicked, this, &TMirvo32::GobeletClick);
     for (QWidget* element : {static_cast<QWidget*>(Gobelet), static_cast<QWidget*>(De[0]),
@@ -190,20 +171,20 @@ void TMirvo32::creerElements() {
         QLabel*& image = Jeton[static_cast<std::size_t>(k - 1)];
         image = new QLabel(zone);
         placer(image, nom.constData());
-        image->setAccessibleName(qs(textes::NOM_JETON).arg(k));
+        image->setAccessibleName(textes::qt(textes::NOM_JETON).arg(k));
     }
 
-    Eti_Lancer = creerEtiquette("Eti_Lancer", times(19, false), JAUNE, QColor());
-    EtiJoueur = creerEtiquette("EtiJoueur", times(15, false), JAUNE, Qt::black);
-    EtiRepos = creerEtiquette("EtiRepos", times(19, false), JAUNE, MARINE);
-    EtiRepos->setText(qs(regles::textes::REPOS));
+    Eti_Lancer = creerEtiquette("Eti_Lancer", police(TIMES_NEW_ROMAN, 19), JAUNE, QColor());
+    EtiJoueur = creerEtiquette("EtiJoueur", police(TIMES_NEW_ROMAN, 15), JAUNE, Qt::black);
+    EtiRepos = creerEtiquette("EtiRepos", police(TIMES_NEW_ROMAN, 19), JAUNE, MARINE);
+    EtiRepos->setText(textes::qt(regles::textes::REPOS));
     EtiRepos->setAccessibleDescription(EtiRepos->text());
     EtiRepos->hide();
-    CpsMaxi = creerEtiquette("CpsMaxi", times(16, true), ROUGE, Qt::black);
-    Eti_Lancer->setAccessibleName(qs(textes::NOM_ETI_LANCER));
-    EtiJoueur->setAccessibleName(qs(textes::NOM_ETI_JOUEUR));
-    EtiRepos->setAccessibleName(qs(textes::NOM_ETI_REPOS));
-    CpsMaxi->setAccessibleName(qs(textes::NOM_CPS_MAXI));
+    CpsMaxi = creerEtiquette("CpsMaxi", police(TIMES_NEW_ROMAN, 16, true), ROUGE, Qt::black);
+    Eti_Lancer->setAccessibleName(textes::qt(textes::NOM_ETI_LANCER));
+    EtiJoueur->setAccessibleName(textes::qt(textes::NOM_ETI_JOUEUR));
+    EtiRepos->setAccessibleName(textes::qt(textes::NOM_ETI_REPOS));
+    CpsMaxi->setAccessibleName(textes::qt(textes::NOM_CPS_MAXI));
 
     const std::array<QGroupBox**, 2> boites{&NomJoueur1, &NomJoueur2};
     const std::array<std::array<QLabel*, regles::NB_JETONS>*, 2> jetons{&J1, &J2};
@@ -212,7 +193,7 @@ void TMirvo32::creerElements() {
         QGroupBox* boite = new QGroupBox(zone);
         *boites[j] = boite;
         placer(boite, ("NomJoueur" + numero).constData());
-        boite->setFont(times(16, true));
+        boite->setFont(police(TIMES_NEW_ROMAN, 16, true));
         boite->setAutoFillBackground(true);
         colorier(boite, QPalette::Window, MARINE);
         colorier(boite, QPalette::WindowText, Qt::white);
@@ -222,19 +203,19 @@ void TMirvo32::creerElements() {
             image->setObjectName(
                 QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
             image->setGeometry(emplacementJetonJoueur(k));
-            image->setAccessibleName(qs(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
+            image->setAccessibleName(textes::qt(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
             image->hide();
         }
     }
 
-    ButStop = new QPushButton(qs(textes::PASSER), zone);
+    ButStop = new QPushButton(textes::qt(textes::PASSER), zone);
     placer(ButStop, "ButStop");
     // The button never takes the focus, so that Space and Enter are always the game's keys and
     // never press a focused button behind the player's back.
     ButStop->setFocusPolicy(Qt::NoFocus);
-    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, qs(textes::TOUCHE_ENTREE)));
+    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, textes::qt(textes::TOUCHE_ENTREE)));
     m_bulles->surveiller(ButStop);
-    ButStop->setFont(times(16, true));
+    ButStop->setFont(police(TIMES_NEW_ROMAN, 16, true));
     colorier(ButStop, QPalette::ButtonText, Qt::black, false);
     connect(ButStop, &QPushButton::clicked, this, &TMirvo32::ButStopClick);
 
@@ -242,7 +223,7 @@ void TMirvo32::creerElements() {
     barre->setObjectName(QStringLiteral("StatusBar1"));
     barre->setSizeGripEnabled(false);
     barre->setFixedHeight(HAUTEUR_BARRE_ETAT);
-    m_copyright = new QLabel(qs(textes::COPYRIGHT), barre);
+    m_copyright = new QLabel(textes::qt(textes::COPYRIGHT), barre);
     m_copyright->setObjectName(QStringLiteral("Panneau1"));
     m_copyright->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     barre->addWidget(m_copyright, 1);
@@ -284,7 +265,7 @@ void TMirvo32::creerMenu() {
     barre->setObjectName(QStringLiteral("MainMenu1"));
     auto ajouter = [this](QMenu* menu, const char* nom, std::string_view texte,
                           const QKeySequence& raccourci, auto handler) {
-        QAction* action = menu->addAction(qs(texte));
+        QAction* action = menu->addAction(textes::qt(texte));
         action->setObjectName(QLatin1String(nom));
         action->setShortcut(raccourci);
         connect(action, &QAction::triggered, this, handler);
@@ -294,7 +275,7 @@ void TMirvo32::creerMenu() {
         menu->addSeparator()->setObjectName(QLatin1String(nom));
     };
 
-    MenuNouvelle = barre->addMenu(qs(textes::MENU_NOUVELLE));
+    MenuNouvelle = barre->addMenu(textes::qt(textes::MENU_NOUVELLE));
     MenuNouvelle->setObjectName(QStringLiteral("MenuNouvelle"));
     // The reset runs each time the submenu opens, before anything is chosen in it.
     connect(MenuNouvelle, &QMenu::aboutToShow, this, &TMirvo32::MenuNouvelleClick);
@@ -311,7 +292,7 @@ void TMirvo32::creerMenu() {
                 Menu2JoueursClick();
             });
 
-    QMenu* scores = barre->addMenu(qs(textes::MENU_SCORES));
+    QMenu* scores = barre->addMenu(textes::qt(textes::MENU_SCORES));
     scores->setObjectName(QStringLiteral("MenuScores"));
     ajouter(scores, "MenuManches", textes::MENU_MANCHES, QKeySequence(Qt::Key_F8),
             &TMirvo32::MenuManchesClick);
@@ -319,7 +300,7 @@ void TMirvo32::creerMenu() {
     ajouter(scores, "MenuZero", textes::MENU_ZERO, QKeySequence(Qt::Key_F10),
             &TMirvo32::MenuZeroClick);
 
-    QMenu* aide = barre->addMenu(qs(textes::MENU_AIDE));
+    QMenu* aide = barre->addMenu(textes::qt(textes::MENU_AIDE));
     aide->setObjectName(QStringLiteral("MenuAide"));
     ajouter(aide, "MenuAidesur", textes::MENU_AIDE_SUR, QKeySequence(),
             &TMirvo32::MenuAidesurClick);
@@ -330,7 +311,7 @@ void TMirvo32::creerMenu() {
     ajouter(aide, "MenuApropos", textes::MENU_A_PROPOS, QKeySequence(),
             &TMirvo32::MenuAproposClick);
 
-    QAction* quitter = barre->addAction(qs(textes::MENU_QUITTER));
+    QAction* quitter = barre->addAction(textes::qt(textes::MENU_QUITTER));
     quitter->setObjectName(QStringLiteral("MenuQuitter"));
     connect(quitter, &QAction::triggered, this, &TMirvo32::MenuQuitterClick);
 }
@@ -410,8 +391,9 @@ void TMirvo32::Menu2JoueursClick() {
 }
 
 void TMirvo32::MenuManchesClick() {
-    sousUneBoite(
-        [&] { m_boites.afficher(regles::TypeBoite::Information, qs(m_jeu.texteManches())); });
+    sousUneBoite([&] {
+        m_boites.afficher(regles::TypeBoite::Information, textes::qt(m_jeu.texteManches()));
+    });
     apresEvenement();
 }
 
@@ -442,10 +424,12 @@ void TMirvo32::sousUneBoite(const std::function<void()>& montrer) {
     // The game waits while the box is open, as under its own boxes; ticks meanwhile are drawn,
     // but what they queue is taken once the box is closed.
     m_jeu.BoiteOuverte();
+    dessiner();
     const bool dejaEnCours = std::exchange(m_effetsEnCours, true);
     montrer();
     m_effetsEnCours = dejaEnCours;
     m_jeu.BoiteFermee();
+    dessiner();
 }
 
 void TMirvo32::MenuQuitterClick() {
@@ -455,6 +439,19 @@ void TMirvo32::MenuQuitterClick() {
 void TMirvo32::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
+}
+
+void TMirvo32::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const auto* changement = static_cast<QWindowStateChangeEvent*>(event);
+    if (changement->oldState().testFlag(Qt::WindowMaximized) &&
+        windowState() == Qt::WindowNoState) {
+        // Queued, so that the window system has finished the restoring first.
+        QMetaObject::invokeMethod(this, &QWidget::showMaximized, Qt::QueuedConnection);
+    }
 }
 
 void TMirvo32::GobeletClick() {
@@ -518,7 +515,7 @@ void TMirvo32::prendreEffets() {
             if (const auto* son = std::get_if<regles::JouerSon>(&effet)) {
                 m_son.jouer(son->son);
             } else if (const auto* boite = std::get_if<regles::AfficherBoite>(&effet)) {
-                m_boites.afficher(boite->type, qs(boite->texte));
+                m_boites.afficher(boite->type, textes::qt(boite->texte));
                 m_jeu.BoiteFermee();
                 dessiner();
             }
@@ -527,7 +524,7 @@ void TMirvo32::prendreEffets() {
 }
 
 void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
-    const QString nouveau = qs(texte);
+    const QString nouveau = textes::qt(texte);
     if (etiquette->text() == nouveau) {
         return;
     }
@@ -543,8 +540,9 @@ void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
 
 // The face a die shows, for a screen reader; set only when it changes, as every tick draws.
 void TMirvo32::decrireFace(QWidget* de, int face) {
-    const QString description =
-        face >= 1 && face <= regles::NB_FACES ? qs(textes::DESCRIPTION_FACE).arg(face) : QString();
+    const QString description = face >= 1 && face <= regles::NB_FACES
+                                    ? textes::qt(textes::DESCRIPTION_FACE).arg(face)
+                                    : QString();
     if (de->accessibleDescription() != description) {
         de->setAccessibleDescription(description);
     }
@@ -552,7 +550,7 @@ void TMirvo32::decrireFace(QWidget* de, int face) {
 
 // Setting a group box's title repaints it even when unchanged; every tick draws the window.
 void TMirvo32::poserTitre(QGroupBox* boite, const std::string& titre) {
-    const QString nouveau = qs(titre);
+    const QString nouveau = textes::qt(titre);
     if (boite->title() != nouveau) {
         boite->setTitle(nouveau);
     }
@@ -578,7 +576,8 @@ void TMirvo32::dessiner() {
     }
     Gobelet->setVisible(f.gobeletVisible);
     Gobelet->setCliquable(m_jeu.gobeletCliquable());
-    ButStop->setEnabled(f.butStopActif);
+    // The button looks disabled whenever a click on it would be refused.
+    ButStop->setEnabled(m_jeu.butStopCliquable());
 
     poserTexte(Eti_Lancer, f.etiLancer);
     poserTexte(CpsMaxi, f.cpsMaxi);

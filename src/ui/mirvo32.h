@@ -60,6 +60,10 @@ protected:
     // Closing the main window by any means ends the program, even with the help window open.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The border is not resizable: whatever a window manager offers (openbox draws maximise and
+    // restore buttons the window asks not to have, and restores on a double click on the title),
+    // a maximised window that is restored is maximised again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void creerElements();
@@ -78,7 +82,8 @@ private:
     // own event loop, whose timer ticks are forwarded and drawn, but the effects they queue wait
     // for the loop that showed the box.
     void apresEvenement();
-    // Shows a modal box or dialog of the window's own, holding the game until it closes.
+    // Shows a modal box or dialog, holding the game until it closes: no frame of a throw, no step
+    // of ORDY and no box of the game's own meanwhile.
     void sousUneBoite(const std::function<void()>& montrer);
     void dessiner();
     void prendreEffets();
@@ -95,7 +100,6 @@ private:
 
     QTimer* Tempo;
     BullesAide* m_bulles;
-    std::array<QPixmap, regles::NB_FACES> m_faces;
 
     QLabel* Plateau;
     std::array<QLabel*, regles::NB_FACES> Image{};

@@ -8,6 +8,7 @@
 // The shell's own texts, exactly as the players see them.
 namespace tavlo::ui::textes {
 
+// Every UTF-8 text of the game, the core's and the shell's, reaches Qt through this.
 inline QString qt(std::string_view texte) {
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }

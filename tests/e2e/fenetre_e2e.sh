@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built program under Xvfb with a window manager: the window maps maximised, shows navy at
-# its corners and the felt green on the board, a click on the cup after opening "&Nouvelle
-# Partie" starts a throw, and "&Quitter" ends the program with status 0.
+# its corners and the felt green on the board, stays maximised when its title bar is double
+# clicked, a click on the cup after opening "&Nouvelle Partie" starts a throw, and "&Quitter" ends
+# the program with status 0.
 # Usage: fenetre_e2e.sh PROGRAM. Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
 programme=$1
@@ -42,6 +43,15 @@ done
 # The felt, half-way across the board and well inside its rim.
 couleur=$(pixel "$travail/depart.png" $((x0 + 400)) $((y0 + 300)))
 [ "$couleur" = "0,117,0" ] || echec "felt green expected on the board, got $couleur"
+
+# The border is not resizable: a double click on the title bar, which makes openbox restore a
+# window, leaves it maximised at the same size.
+haut=$(xprop -id "$fenetre" _NET_FRAME_EXTENTS | sed -E 's/.*= *[0-9]+, *[0-9]+, *([0-9]+),.*/\1/')
+xdotool mousemove $((x0 + largeur / 2)) $((y0 - haut / 2)) click --repeat 2 --delay 80 1
+sleep 1
+taille=$(xwininfo -id "$fenetre" | awk '/Width|Height/ {printf "%s ", $2}')
+[ "$taille" = "$largeur $hauteur " ] || echec "the window was resized to $taille"
+xprop -id "$fenetre" _NET_WM_STATE | grep -q MAXIMIZED_HORZ || echec "no longer maximised"
 
 # Opening "&Nouvelle Partie" resets the game and shows the cup; closing it chooses nothing.
 xdotool search --onlyvisible --class tavlo32 windowactivate --sync %@ 2>/dev/null || true
