@@ -31,14 +31,13 @@ struct BoiteVue {
     QString texte;
 };
 
-// Records every box; the test closes it by returning. While a box is "open" the test may act
-// through pendantBoite, as the events a real modal loop keeps delivering.
+// Records every box; returning closes it. While a box is "open" the test may act through
+// pendantBoite, as the events a real modal loop keeps delivering.
 class FauxBoites final : public ServiceBoites {
 public:
     void afficher(regles::TypeBoite type, const QString& texte) override {
         vues.push_back({type, texte});
-        ++ouvertes;
-        maxOuvertes = std::max(maxOuvertes, ouvertes);
+        maxOuvertes = std::max(maxOuvertes, ++ouvertes);
         if (pendantBoite) {
             pendantBoite();
         }
@@ -57,7 +56,7 @@ public:
     std::vector<regles::Son> joues;
 };
 
-// The names dialog as if the player typed the given names, or cancelled when there are none.
+// The dialogs as if the player typed the given names, or cancelled when there are none.
 class FauxDialogues final : public ServiceDialogues {
 public:
     std::optional<std::string> demanderUnNom() override { return nom1; }

@@ -10,7 +10,9 @@ namespace tavlo::ui::test {
 
 FenetreDeTest::FenetreDeTest() : m_fenetre(std::make_unique<TMirvo32>(horloge, boites, son)) {
     m_fenetre->brancherDialogues(dialogues);
-    element<QTimer>(QStringLiteral("Tempo"))->stop();
+    auto* tempo = element<QTimer>(QStringLiteral("Tempo"));
+    tempoDemarre = tempo->isActive();
+    tempo->stop();
     // Large enough for the whole layout, as the maximised window is.
     m_fenetre->resize(800, 600);
     m_fenetre->show();
@@ -19,16 +21,13 @@ FenetreDeTest::FenetreDeTest() : m_fenetre(std::make_unique<TMirvo32>(horloge, b
 QWidget* FenetreDeTest::sousLaSouris(const QString& nom) const {
     QWidget* cible = element(nom);
     QWidget* zone = m_fenetre->centralWidget();
-    const QPoint point = cible->mapTo(zone, cible->rect().center());
-    return zone->childAt(point);
+    return zone->childAt(cible->mapTo(zone, cible->rect().center()));
 }
 
 void FenetreDeTest::cliquer(const QString& nom) {
     QWidget* cible = element(nom);
     QWidget* touche = sousLaSouris(nom);
-    if (touche == nullptr) {
-        touche = m_fenetre->centralWidget();
-    }
+    touche = touche != nullptr ? touche : m_fenetre->centralWidget();
     QTest::mouseClick(touche, Qt::LeftButton, {},
                       touche->mapFromGlobal(cible->mapToGlobal(cible->rect().center())));
 }
@@ -39,28 +38,25 @@ void FenetreDeTest::ouvrirNouvellePartie() {
     menu->close();
 }
 
-void FenetreDeTest::choisir(const QString& action) {
-    element<QAction>(action)->trigger();
-}
-
 void FenetreDeTest::tic(int n) {
     for (int i = 0; i < n; ++i) {
-        m_fenetre->TempoTimer();
+        QMetaObject::invokeMethod(element<QTimer>(QStringLiteral("Tempo")), "timeout");
     }
 }
 
-int FenetreDeTest::lancer() {
-    cliquer(QStringLiteral("Gobelet"));
-    return finirLancer();
+void FenetreDeTest::lancer(bool auClavier) {
+    if (auClavier) {
+        appuyer(Qt::Key_Space);
+    } else {
+        cliquer(QStringLiteral("Gobelet"));
+    }
+    finirLancer();
 }
 
-int FenetreDeTest::finirLancer() {
-    int tics = 0;
-    while (QGuiApplication::overrideCursor() != nullptr && tics < 100) {
+void FenetreDeTest::finirLancer() {
+    for (int tics = 0; QGuiApplication::overrideCursor() != nullptr && tics < 100; ++tics) {
         tic();
-        ++tics;
     }
-    return tics;
 }
 
 void FenetreDeTest::jusquATroisCoups() {
@@ -90,13 +86,12 @@ int FenetreDeTest::face(const QString& nom) const {
     return 0;
 }
 
-int FenetreDeTest::jetons(const QString& prefixe, int nombre) const {
+int FenetreDeTest::jetons(const QString& rangee) const {
     int n = 0;
-    for (int k = 1; k <= nombre; ++k) {
-        const QString nom = prefixe == QStringLiteral("Jeton")
-                                ? QStringLiteral("Jeton%1").arg(k)
-                                : prefixe + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-        n += element(nom)->isVisibleTo(m_fenetre.get()) ? 1 : 0;
+    for (int k = 1; k <= 11; ++k) {
+        n += visible(rangee == QStringLiteral("Jeton")
+                         ? QStringLiteral("Jeton%1").arg(k)
+                         : rangee + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
     }
     return n;
 }
@@ -108,10 +103,6 @@ QString FenetreDeTest::texte(const QString& nom) const {
     return element<QLabel>(nom)->text();
 }
 
-bool FenetreDeTest::visible(const QString& nom) const {
-    return element(nom)->isVisibleTo(m_fenetre.get());
-}
-
 QString FenetreDeTest::plateau() const {
     QString vu;
     for (int n = 1; n <= 3; ++n) {
@@ -120,11 +111,12 @@ QString FenetreDeTest::plateau() const {
                   .arg(visible(QStringLiteral("De%1").arg(n)))
                   .arg(visible(QStringLiteral("SelectDe%1").arg(n)));
     }
-    return vu + QStringLiteral("%1 %2 %3 %4 %5")
+    return vu + QStringLiteral("%1 %2 %3 %4 %5 %6")
                     .arg(visible(QStringLiteral("Gobelet")))
                     .arg(texte(QStringLiteral("EtiJoueur")), texte(QStringLiteral("Eti_Lancer")))
                     .arg(QGuiApplication::overrideCursor() != nullptr)
-                    .arg(son.joues.size());
+                    .arg(son.joues.size())
+                    .arg(boites.vues.size());
 }
 
 } // namespace tavlo::ui::test

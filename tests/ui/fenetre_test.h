@@ -12,9 +12,8 @@
 
 namespace tavlo::ui::test {
 
-// The main window with fake services, shown on the offscreen platform with its timer stopped:
-// the test sends the ticks. Clicks go to whatever element the window shows at the point, as the
-// mouse would.
+// The main window with fake services on the offscreen platform. Its timer is stopped and the
+// test sends each tick through it. Clicks go to whatever the window shows at the point.
 class FenetreDeTest {
 public:
     FenetreDeTest();
@@ -27,25 +26,22 @@ public:
     // The element the mouse finds at the centre of the named element; the click lands there.
     QWidget* sousLaSouris(const QString& nom) const;
     void cliquer(const QString& nom);
-    void ouvrirNouvellePartie();
-    void choisir(const QString& action); // a menu item chosen with the mouse in its open submenu
+    void choisir(const QString& action) { element<QAction>(action)->trigger(); }
+    void ouvrirNouvellePartie(); // the "&Nouvelle Partie" submenu opened and closed
     void tic(int n = 1);
-    // Clicks the cup and sends ticks until the throw is over; the number of ticks it took.
-    int lancer();
-    // Ticks until the throw under way is over; the number of ticks it took.
-    int finirLancer();
-    // Plays hands of one throw each, by clicks, until a first player may throw three times.
+    // Clicks the cup, or presses Space, and ticks until the throw is over.
+    void lancer(bool auClavier = false);
+    void finirLancer();
+    // Plays hands of one throw each until a first player may throw three times.
     void jusquATroisCoups();
 
-    // The window made active, as a player's keyboard needs; a key goes where the focus is.
-    void activer();
+    void activer(); // the window made active, as a player's keyboard needs
     void appuyer(Qt::Key touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
 
-    // The face a die's picture box shows, 1..6, or 0 for none.
-    int face(const QString& nom) const;
-    int jetons(const QString& prefixe, int nombre = 11) const; // visible token pictures
+    int face(const QString& nom) const;      // the face a die's box shows, 1..6, or 0
+    int jetons(const QString& rangee) const; // visible tokens of "Jeton", "J1" or "J2"
     QString texte(const QString& nom) const;
-    bool visible(const QString& nom) const;
+    bool visible(const QString& nom) const { return element(nom)->isVisibleTo(m_fenetre.get()); }
     // Everything a click or a key could change on the board, to compare before and after.
     QString plateau() const;
 
@@ -53,6 +49,7 @@ public:
     FauxBoites boites;
     FauxSon son;
     FauxDialogues dialogues;
+    bool tempoDemarre = false; // the window started its timer
 
 private:
     std::unique_ptr<TMirvo32> m_fenetre;
