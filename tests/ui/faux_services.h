@@ -15,26 +15,14 @@ namespace tavlo::ui::test {
 
 // A clock that moves on at every reading, so that every throw is seeded differently and the
 // same script always gives the same dice.
-class HorlogeQuiAvance final : public tour::Horloge {
-public:
-    std::uint32_t millisecondesDuJour() const override {
-        m_ms = (m_ms + 7919u) % 86'400'000u;
-        return m_ms;
-    }
-
-private:
+struct HorlogeQuiAvance final : tour::Horloge {
+    std::uint32_t millisecondesDuJour() const override { return m_ms += 7919u; }
     mutable std::uint32_t m_ms = 36'000'000u;
-};
-
-struct BoiteVue {
-    regles::TypeBoite type;
-    QString texte;
 };
 
 // Records every box; returning closes it. While a box is "open" the test may act through
 // pendantBoite, as the events a real modal loop keeps delivering.
-class FauxBoites final : public ServiceBoites {
-public:
+struct FauxBoites final : ServiceBoites {
     void afficher(regles::TypeBoite type, const QString& texte) override {
         vues.push_back({type, texte});
         maxOuvertes = std::max(maxOuvertes, ++ouvertes);
@@ -43,34 +31,26 @@ public:
         }
         --ouvertes;
     }
-
-    std::vector<BoiteVue> vues;
+    std::vector<std::pair<regles::TypeBoite, QString>> vues;
     std::function<void()> pendantBoite;
     int ouvertes = 0;
     int maxOuvertes = 0;
 };
 
-class FauxSon final : public ServiceSon {
-public:
+struct FauxSon final : ServiceSon {
     void jouer(regles::Son son) override { joues.push_back(son); }
     std::vector<regles::Son> joues;
 };
 
 // The dialogs as if the player typed the given names, or cancelled when there are none.
-class FauxDialogues final : public ServiceDialogues {
-public:
+struct FauxDialogues final : ServiceDialogues {
     std::optional<std::string> demanderUnNom() override { return nom1; }
     std::optional<std::pair<std::string, std::string>> demanderDeuxNoms() override {
-        if (!nom1 || !nom2) {
-            return std::nullopt;
-        }
-        return std::pair{*nom1, *nom2};
+        return nom1 && nom2 ? std::optional(std::pair{*nom1, *nom2}) : std::nullopt;
     }
     void afficherAPropos() override { ++aPropos; }
     void afficherAide(int contexte) override { aides.push_back(contexte); }
-
-    std::optional<std::string> nom1;
-    std::optional<std::string> nom2;
+    std::optional<std::string> nom1, nom2;
     int aPropos = 0;
     std::vector<int> aides;
 };
