@@ -62,6 +62,9 @@ public:
     // Clicks the cup, or presses Space, and ticks until the throw is over.
     void lancer(bool auClavier = false) {
         auClavier ? appuyer(Qt::Key_Space) : cliquer(QStringLiteral("Gobelet"));
+        finirLancer();
+    }
+    void finirLancer() {
         for (int tics = 0; QGuiApplication::overrideCursor() != nullptr && tics < 100; ++tics) {
             tic();
         }
