@@ -9,7 +9,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QValidator>
 
@@ -70,13 +69,8 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRec
 
 } // namespace
 
-TChNom::TChNom(QWidget* parent)
-    : QDialog(parent, FENETRE_DIALOGUE), m_bip([] { QApplication::beep(); }),
-      m_avertissement([this](const QString& texte) {
-          QMessageBox boite(QMessageBox::Warning, textes::qt(textes::TITRE_AVERTISSEMENT), texte,
-                            QMessageBox::Ok, this);
-          boite.exec();
-      }) {
+TChNom::TChNom(QWidget* parent, std::function<void(const QString&)> avertissement)
+    : QDialog(parent, FENETRE_DIALOGUE), m_avertissement(std::move(avertissement)) {
     setObjectName(QStringLiteral("ChNom"));
     setWindowTitle(textes::qt(textes::TITRE_CH_NOM));
     setFont(msSansSerif(11));
@@ -119,14 +113,6 @@ QString TChNom::nom2() const {
     return Nom2->text();
 }
 
-void TChNom::setBip(std::function<void()> bip) {
-    m_bip = std::move(bip);
-}
-
-void TChNom::setAvertissement(std::function<void(const QString&)> avertissement) {
-    m_avertissement = std::move(avertissement);
-}
-
 void TChNom::OKBtnClick() {
     const QByteArray nom1 = Nom1->text().toUtf8();
     const QByteArray nom2 = Nom2->text().toUtf8();
@@ -136,7 +122,7 @@ void TChNom::OKBtnClick() {
         {nom1.constData(), static_cast<std::size_t>(nom1.size())},
         {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {
-        m_bip();
+        QApplication::beep();
         m_avertissement(QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size())));
     }
     if (avertissements.empty()) {
