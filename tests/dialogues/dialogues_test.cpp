@@ -173,7 +173,9 @@ void DialoguesTest::boiteMessage() {
             auto* etiquette = boite.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             const QStringList lignes = etiquette->text().split(QLatin1Char('\n'));
             const QRect ecran = boite.screen()->geometry();
-            QCOMPARE(lignes.mid(0, 2), (QStringList{QStringLiteral("Bravo PAUL!"), QString()}));
+            QCOMPARE(lignes.mid(0, 2),
+                     (QStringList{QStringLiteral("Bravo <b>PAUL</b>!"), QString()}));
+            QCOMPARE(etiquette->textFormat(), Qt::PlainText); // tags in a name are shown as typed
             QVERIFY(lignes.size() > 4);
             for (const QString& ligne : lignes) {
                 QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
@@ -183,7 +185,7 @@ void DialoguesTest::boiteMessage() {
         },
         resteOuverte);
     tavlo::ui::BoitesQt().afficher(tavlo::regles::TypeBoite::Information,
-                                   QStringLiteral("Bravo PAUL!\r\r") +
+                                   QStringLiteral("Bravo <b>PAUL</b>!\r\r") +
                                        QStringLiteral("un long texte ").repeated(40));
     QVERIFY(!resteOuverte);
 }

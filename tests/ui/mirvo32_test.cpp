@@ -20,6 +20,17 @@ QString de(int n) {
 QString selectDe(int n) {
     return QStringLiteral("SelectDe%1").arg(n);
 }
+// What a screen reader is told matches what is drawn: each die's face, each label's text.
+void verifierLecteurDEcran(const FenetreDeTest& t) {
+    for (int n = 1; n <= 3; ++n) {
+        const int f = t.face(de(n));
+        QCOMPARE(t.element(de(n))->accessibleDescription().endsWith(QString::number(f)), f > 0);
+    }
+    for (const char* nom : {"Eti_Lancer", "EtiJoueur", "CpsMaxi", "EtiRepos"}) {
+        QCOMPARE(t.element(QLatin1String(nom))->accessibleDescription(),
+                 t.texte(QLatin1String(nom)));
+    }
+}
 } // namespace
 
 // The main window as a player meets it: what it draws of the game, and the clicks, keys, menu
@@ -32,8 +43,8 @@ private slots:
     void chaqueDe_data();
     void chaqueDe();
     void uneMancheContreOrdy();
-    void bulleDUnElementSurvole_data();
-    void bulleDUnElementSurvole();
+    void bulle_data();
+    void bulle();
     void quitter_data();
     void quitter();
 };
@@ -57,6 +68,12 @@ void Mirvo32Test::uneMain() {
     t.choisir(QStringLiteral("MenuApropos"));
     QCOMPARE(t.dialogues.aides, std::vector<int>{1});
     QCOMPARE(t.dialogues.aPropos, 1);
+    for (const char* nom : {"MenuNouvelle", "MenuScores", "MenuAide"}) {
+        auto* menu = t.element<QMenu>(QLatin1String(nom));
+        menu->popup(QPoint(0, 0));
+        tavlo::ui::test::comparerAReference(menu->grab().toImage(), QLatin1String(nom));
+        menu->close();
+    }
     if (clavier) {
         t.appuyer(Qt::Key_2, Qt::ControlModifier);
     } else {
@@ -83,10 +100,9 @@ void Mirvo32Test::uneMain() {
     t.finirLancer();
     QCOMPARE(t.son.joues, std::vector<Son>{Son::LANCER});
     for (int n = 1; n <= 3; ++n) {
-        // A click at the centre of each die reaches it; its face is told to a screen reader.
+        // A click at the centre of each die reaches it.
         QCOMPARE(t.sousLaSouris(de(n)), t.element(de(n)));
         QVERIFY(t.face(de(n)) >= 1);
-        QVERIFY(t.element(de(n))->accessibleDescription().endsWith(QString::number(t.face(de(n)))));
     }
     QCOMPARE(t.sousLaSouris(BUT_STOP), t.element(BUT_STOP));
     if (!clavier) { // the board at a known moment, a die set aside
@@ -179,6 +195,7 @@ void Mirvo32Test::uneMancheContreOrdy() {
             t.cliquer(BUT_STOP);
         }
         t.tic();
+        verifierLecteurDEcran(t);
         QCOMPARE(t.jetons(QStringLiteral("Jeton")) + t.jetons(QStringLiteral("J1")) +
                      t.jetons(QStringLiteral("J2")),
                  11);
@@ -198,30 +215,43 @@ void Mirvo32Test::uneMancheContreOrdy() {
     QVERIFY(!t.boites.vues.back().second.contains(QLatin1Char('1')));
 }
 
-void Mirvo32Test::bulleDUnElementSurvole_data() {
-    QTest::addColumn<bool>("cacheAvantLaBulle");
-    QTest::newRow("caché entre-temps") << true;
-    QTest::newRow("toujours là") << false;
+void Mirvo32Test::bulle_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<int>("entreTemps"); // 1: the element clicked, 2: the mouse leaves it
+    // Rows without a tooltip first: a tooltip once up takes a while to go.
+    QTest::newRow("Gobelet lancé entre-temps") << "Gobelet" << 1;
+    QTest::newRow("De2 écarté entre-temps") << "De2" << 1;
+    QTest::newRow("De3 quitté") << "De3" << 2;
+    QTest::newRow("De1") << "De1" << 0;
+    QTest::newRow("Gobelet") << "Gobelet" << 0;
+    QTest::newRow("ButStop") << "ButStop" << 0;
 }
 
-void Mirvo32Test::bulleDUnElementSurvole() {
-    QFETCH(bool, cacheAvantLaBulle);
+void Mirvo32Test::bulle() {
+    QFETCH(QString, nom);
+    QFETCH(int, entreTemps);
     FenetreDeTest t;
     t.ouvrirNouvellePartie();
-    QWidget* gobelet = t.element(GOBELET);
-    const QPointF centre = gobelet->rect().center();
-    QEnterEvent entree(centre, gobelet->mapToGlobal(centre), gobelet->mapToGlobal(centre));
-    QApplication::sendEvent(gobelet, &entree);
+    t.jusquATroisCoups();
+    t.lancer();
+    QWidget* element = t.element(nom);
+    const QPointF centre = element->rect().center();
+    QEnterEvent entree(centre, element->mapToGlobal(centre), element->mapToGlobal(centre));
+    QApplication::sendEvent(element, &entree);
     auto* attente = t.element<QTimer>(QStringLiteral("AttenteBulle"));
     QVERIFY(attente->isActive());
     QCOMPARE(attente->interval(), 500);
-    if (cacheAvantLaBulle) {
-        t.cliquer(GOBELET); // the cup hides while the dice roll
+    if (entreTemps == 1) {
+        t.cliquer(nom);
+    } else if (entreTemps == 2) {
+        QEvent sortie(QEvent::Leave);
+        QApplication::sendEvent(element, &sortie);
     }
     QMetaObject::invokeMethod(attente, "timeout");
-    QCOMPARE(QToolTip::isVisible(), !cacheAvantLaBulle);
-    if (!cacheAvantLaBulle) {
-        QCOMPARE(QToolTip::text(), gobelet->toolTip());
+    QCOMPARE(QToolTip::isVisible(), entreTemps == 0);
+    if (entreTemps == 0) {
+        QVERIFY(!element->toolTip().isEmpty());
+        QCOMPARE(QToolTip::text(), element->toolTip());
     }
 }
 
