@@ -1,13 +1,10 @@
 // Copyright 2026 the Tavlo32 developers.
-#include "faux_services.h"
-#include "image_reference.h"
+#include "fenetre_test.h"
 #include "rules/textes_noms.h"
-#include "ui/application_tavlo.h"
 #include "ui/boite_message.h"
 #include "ui/dialogues_qt.h"
 #include "ui/textes_fenetre.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QLabel>
@@ -16,7 +13,6 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTextBrowser>
-#include <QTimer>
 
 using tavlo::ui::DialoguesQt;
 using tavlo::ui::test::FauxBoites;
@@ -48,49 +44,45 @@ void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte)
 class DialoguesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setCursorFlashTime(0); }
+    void initTestCase() {
+        tavlo::ui::preparerApplication(*qApp);
+        QApplication::setCursorFlashTime(0);
+    }
     void nomsDemandes_data();
     void nomsDemandes();
-    void dessin_data();
-    void dessin();
-    void boiteMessage_data();
+    void aPropos();
     void boiteMessage();
     void aide_data();
     void aide();
 };
 
 void DialoguesTest::nomsDemandes_data() {
-    const QString manquants = qt(tavlo::regles::textes::NOMS_MANQUANTS);
-    const QString reserve = qt(tavlo::regles::textes::NOM_RESERVE);
-    QTest::addColumn<bool>("deuxJoueurs");
     QTest::addColumn<QString>("tape1");
-    QTest::addColumn<QString>("colle2");   // pasted into the second name
-    QTest::addColumn<Qt::Key>("touche");   // Enter for "OK", Escape to cancel
-    QTest::addColumn<QStringList>("noms"); // what the dialog gives, empty for nothing
-    QTest::addColumn<QStringList>("avertissements");
-    QTest::newRow("seul, en minuscules")
-        << false << "paul"
-        << "" << Qt::Key_Return << QStringList{"PAUL"} << QStringList{};
-    QTest::newRow("à deux, collé et coupé") << true << "éric"
-                                            << "jean-pierre dupont" << Qt::Key_Return
-                                            << QStringList{"ÉRIC", "JEAN-PIERR"} << QStringList{};
-    QTest::newRow("tapé trop long")
-        << false << "abcdefghijkl"
-        << "" << Qt::Key_Return << QStringList{"ABCDEFGHIJ"} << QStringList{};
-    QTest::newRow("vide puis ORDY")
-        << true << ""
-        << "ordy" << Qt::Key_Return << QStringList{} << QStringList{manquants, reserve};
-    QTest::newRow("annulé") << false << "paul"
-                            << "" << Qt::Key_Escape << QStringList{} << QStringList{};
+    QTest::addColumn<QString>("colle2");             // pasted into the second name; none when alone
+    QTest::addColumn<QStringList>("noms");           // what the dialog gives, empty for nothing
+    QTest::addColumn<QStringList>("avertissements"); // none and no names: Escape cancels
+    const QStringList aucun;
+    QTest::newRow("seul, en minuscules") << "paul"
+                                         << "" << QStringList{"PAUL"} << aucun;
+    QTest::newRow("à deux, collé et coupé")
+        << "éric"
+        << "jean-pierre dupont" << QStringList{"ÉRIC", "JEAN-PIERR"} << aucun;
+    QTest::newRow("tapé trop long") << "abcdefghijkl"
+                                    << "" << QStringList{"ABCDEFGHIJ"} << aucun;
+    QTest::newRow("vide puis ORDY") << ""
+                                    << "ordy" << aucun
+                                    << QStringList{qt(tavlo::regles::textes::NOMS_MANQUANTS),
+                                                   qt(tavlo::regles::textes::NOM_RESERVE)};
+    QTest::newRow("annulé") << "paul"
+                            << "" << aucun << aucun;
 }
 
 void DialoguesTest::nomsDemandes() {
-    QFETCH(bool, deuxJoueurs);
     QFETCH(QString, tape1);
     QFETCH(QString, colle2);
-    QFETCH(Qt::Key, touche);
     QFETCH(QStringList, noms);
     QFETCH(QStringList, avertissements);
+    const bool deuxJoueurs = !colle2.isEmpty();
     QWidget fenetre;
     FauxBoites boites;
     DialoguesQt dialogues(&fenetre, boites, {});
@@ -103,17 +95,20 @@ void DialoguesTest::nomsDemandes() {
     bool resteOuverte = false;
     pendantLaFenetre(
         [&](QDialog& dialogue) {
+            tavlo::ui::test::comparerAReference(dialogue.grab().toImage(),
+                                                deuxJoueurs ? QStringLiteral("noms")
+                                                            : QStringLiteral("nom"));
             auto* nom1 = dialogue.findChild<QLineEdit*>(QStringLiteral("Nom1"));
-            auto* nom2 = dialogue.findChild<QLineEdit*>(QStringLiteral("Nom2"));
-            QCOMPARE(nom2->isVisible(), deuxJoueurs);
             // Typed one key at a time, as QTest::keyClicks takes no accented letters.
             for (const QChar c : tape1) {
                 QTest::sendKeyEvent(QTest::Click, nom1, Qt::Key_unknown, QString(c),
                                     Qt::NoModifier);
             }
             QApplication::clipboard()->setText(colle2);
-            QTest::keyClick(nom2, Qt::Key_V, Qt::ControlModifier);
-            QTest::keyClick(nom1, touche);
+            QTest::keyClick(dialogue.findChild<QLineEdit*>(QStringLiteral("Nom2")), Qt::Key_V,
+                            Qt::ControlModifier);
+            const bool annule = noms.isEmpty() && avertissements.isEmpty();
+            QTest::keyClick(nom1, annule ? Qt::Key_Escape : Qt::Key_Return);
         },
         resteOuverte);
     QStringList donnes;
@@ -129,42 +124,22 @@ void DialoguesTest::nomsDemandes() {
     QCOMPARE(resteOuverte, !avertissements.isEmpty());
 }
 
-void DialoguesTest::dessin_data() {
-    QTest::addColumn<bool>("aPropos"); // else the names dialog
-    QTest::newRow("noms") << false;
-    QTest::newRow("a_propos") << true;
-}
-
-void DialoguesTest::dessin() {
-    QFETCH(bool, aPropos);
+void DialoguesTest::aPropos() {
     QWidget fenetre;
     FauxBoites boites;
-    DialoguesQt dialogues(&fenetre, boites, {});
     bool resteOuverte = true;
     pendantLaFenetre(
         [&](QDialog& dialogue) {
             tavlo::ui::test::comparerAReference(dialogue.grab().toImage(),
-                                                QString::fromLatin1(QTest::currentDataTag()));
-            // Enter presses "OK" in the about box; the names dialog is cancelled by Escape.
-            QTest::keyClick(&dialogue, aPropos ? Qt::Key_Return : Qt::Key_Escape);
+                                                QStringLiteral("a_propos"));
+            QTest::keyClick(&dialogue, Qt::Key_Return); // "OK"
         },
         resteOuverte);
-    if (aPropos) {
-        dialogues.afficherAPropos();
-    } else {
-        QVERIFY(!dialogues.demanderDeuxNoms());
-    }
+    DialoguesQt(&fenetre, boites, {}).afficherAPropos();
     QVERIFY(!resteOuverte);
 }
 
-void DialoguesTest::boiteMessage_data() {
-    QTest::addColumn<Qt::Key>("touche");
-    QTest::newRow("Entrée") << Qt::Key_Return;
-    QTest::newRow("Échap") << Qt::Key_Escape;
-}
-
 void DialoguesTest::boiteMessage() {
-    QFETCH(Qt::Key, touche);
     bool resteOuverte = true;
     pendantLaFenetre(
         [&](QDialog& boite) {
@@ -181,7 +156,7 @@ void DialoguesTest::boiteMessage() {
                 QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
             }
             QVERIFY((boite.frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
-            QTest::keyClick(&boite, touche);
+            QTest::keyClick(&boite, Qt::Key_Escape); // closes it, as "OK" does
         },
         resteOuverte);
     tavlo::ui::BoitesQt().afficher(tavlo::regles::TypeBoite::Information,
@@ -218,11 +193,5 @@ void DialoguesTest::aide() {
     QVERIFY(aides[0]->findChild<QTextBrowser*>()->toPlainText().contains(extrait));
 }
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    tavlo::ui::preparerApplication(application);
-    DialoguesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(DialoguesTest)
 #include "dialogues_test.moc"

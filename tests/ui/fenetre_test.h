@@ -1,20 +1,92 @@
 // Copyright 2026 the Tavlo32 developers.
 #pragma once
 
-#include "faux_services.h"
+#include "turn/horloge.h"
 #include "ui/application_tavlo.h"
 #include "ui/mirvo32.h"
+#include "ui/service_boites.h"
+#include "ui/service_dialogues.h"
+#include "ui/service_son.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace tavlo::ui::test {
+
+// A clock that moves on at every reading, so that every throw is seeded differently and the
+// same script always gives the same dice.
+struct HorlogeQuiAvance final : tour::Horloge {
+    std::uint32_t millisecondesDuJour() const override { return m_ms += 7919u; }
+    mutable std::uint32_t m_ms = 36'000'000u;
+};
+
+// Records every box; returning closes it. While a box is "open" the test may act through
+// pendantBoite, as the events a real modal loop keeps delivering.
+struct FauxBoites final : ServiceBoites {
+    void afficher(regles::TypeBoite type, const QString& texte) override {
+        vues.push_back({type, texte});
+        maxOuvertes = std::max(maxOuvertes, ++ouvertes);
+        if (pendantBoite) {
+            pendantBoite();
+        }
+        --ouvertes;
+    }
+    std::vector<std::pair<regles::TypeBoite, QString>> vues;
+    std::function<void()> pendantBoite;
+    int ouvertes = 0;
+    int maxOuvertes = 0;
+};
+
+struct FauxSon final : ServiceSon {
+    void jouer(regles::Son son) override { joues.push_back(son); }
+    std::vector<regles::Son> joues;
+};
+
+// The dialogs as if the player typed the given names, or cancelled when there are none.
+struct FauxDialogues final : ServiceDialogues {
+    std::optional<std::string> demanderUnNom() override { return nom1; }
+    std::optional<std::pair<std::string, std::string>> demanderDeuxNoms() override {
+        return nom1 && nom2 ? std::optional(std::pair{*nom1, *nom2}) : std::nullopt;
+    }
+    void afficherAPropos() override { ++aPropos; }
+    void afficherAide(int contexte) override { aides.push_back(contexte); }
+    std::optional<std::string> nom1, nom2;
+    int aPropos = 0;
+    std::vector<int> aides;
+};
+
+// Compares what a window shows with its reference picture, a few pixels of anti-aliasing
+// apart; a picture that differs is left in the temporary folder to look at. With
+// TAVLO_NOUVELLES_REFERENCES set, the picture becomes the new reference instead.
+inline void comparerAReference(const QImage& vu, const QString& nom) {
+    const QString chemin = QStringLiteral(TAVLO_REFERENCES "/%1.png").arg(nom);
+    const QImage image = vu.convertToFormat(QImage::Format_RGB32);
+    const QImage reference = QImage(chemin).convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIsSet("TAVLO_NOUVELLES_REFERENCES")) {
+        QVERIFY(image.save(chemin));
+    } else if (image.size() != reference.size()) {
+        QFAIL(qPrintable(nom + QStringLiteral(": not the reference's size")));
+    }
+    int differents = 0;
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QRgb a = image.pixel(i % image.width(), i / image.width());
+        const QRgb b = reference.pixel(i % image.width(), i / image.width());
+        differents += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                std::abs(qBlue(a) - qBlue(b))}) > 48;
+    }
+    if (differents > 8 && image.save(QDir::temp().filePath(nom + QStringLiteral("-vu.png")))) {
+        QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ").arg(nom).arg(differents)));
+    }
+}
 
 // The main window with fake services on the offscreen platform, large enough for the whole
 // layout as the maximised window is. Its timer is stopped and the test sends each tick through
@@ -122,12 +194,3 @@ private:
 };
 
 } // namespace tavlo::ui::test
-
-// A test's main: the application prepared as the program prepares it.
-#define TAVLO_TEST_MAIN(Classe)                                                                    \
-    int main(int argc, char** argv) {                                                              \
-        QApplication application(argc, argv);                                                      \
-        tavlo::ui::preparerApplication(application);                                               \
-        Classe test;                                                                               \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }

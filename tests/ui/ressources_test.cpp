@@ -20,6 +20,7 @@ QByteArray lire(const QString& nom) {
 class RessourcesTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { tavlo::ui::preparerApplication(*qApp); }
     void image_data();
     void image();
     void son_data();
@@ -90,5 +91,5 @@ void RessourcesTest::sonAbime_data() {
     QTest::newRow("sans data") << bon.left(bon.indexOf("data"));
 }
 
-TAVLO_TEST_MAIN(RessourcesTest)
+QTEST_MAIN(RessourcesTest)
 #include "ressources_test.moc"
