@@ -1,12 +1,17 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "fenetre_test.h"
 
+#include "ui/wav.h"
+
 #include <QAction>
+#include <QFile>
 #include <QTimer>
 #include <QToolTip>
+#include <QtEndian>
 
 using tavlo::regles::Son;
 using tavlo::regles::TypeBoite;
+using tavlo::ui::lireWav;
 using tavlo::ui::test::FenetreDeTest;
 
 namespace {
@@ -30,10 +35,15 @@ void verifierLecteurDEcran(const FenetreDeTest& t) {
                  t.texte(QLatin1String(nom)));
     }
 }
+QByteArray lire(const QString& nom) {
+    QFile fichier(nom);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
 } // namespace
 
 // The main window as a player meets it: what it draws of the game, and the clicks, keys, menu
-// commands and ticks it hands on.
+// commands and ticks it hands on; and the stored pictures and sounds, read by the program's own
+// means at the size and in the format it counts on, a damaged sound refused, not played.
 class Mirvo32Test : public QObject {
     Q_OBJECT
 private slots:
@@ -47,6 +57,15 @@ private slots:
     void bulle();
     void quitter_data();
     void quitter();
+    void image_data();
+    void image();
+    void son_data();
+    void son();
+    void sonAbime_data();
+    void sonAbime() {
+        QFETCH(QByteArray, image);
+        QVERIFY(!lireWav(image));
+    }
 };
 
 void Mirvo32Test::uneMain_data() {
@@ -257,6 +276,62 @@ void Mirvo32Test::quitter() {
     });
     QTimer::singleShot(5000, &t.fenetre(), [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void Mirvo32Test::image_data() {
+    QTest::addColumn<QSize>("taille");
+    QTest::addColumn<int>("profondeur"); // bits per pixel
+    QTest::newRow(":/PLATEAU") << QSize(629, 377) << 8;
+    for (int f = 1; f <= 6; ++f) {
+        QTest::addRow(":/FACE%d", f) << QSize(60, 60) << 8;
+    }
+    QTest::newRow(":/GOBELET") << QSize(80, 107) << 8;
+    QTest::newRow(":/JETON") << QSize(40, 15) << 8;
+    QTest::newRow(":/MAINICON.png") << QSize(32, 32) << 32;
+}
+
+void Mirvo32Test::image() {
+    QFETCH(QSize, taille);
+    QFETCH(int, profondeur);
+    const QImage image(QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(image.size(), taille);
+    QCOMPARE(image.depth(), profondeur);
+}
+
+void Mirvo32Test::son_data() {
+    QTest::addColumn<int>("canaux");
+    QTest::addColumn<int>("frequence");
+    QTest::addColumn<int>("octets");
+    QTest::newRow(":/LANCER") << 1 << 11025 << 38545;
+    QTest::newRow(":/BRAVO") << 2 << 11128 << 69888;
+    QTest::newRow(":/MEILLEUR") << 1 << 11025 << 11311;
+}
+
+void Mirvo32Test::son() {
+    QFETCH(int, canaux);
+    QFETCH(int, frequence);
+    QFETCH(int, octets);
+    const auto son = lireWav(lire(QString::fromLatin1(QTest::currentDataTag())));
+    QVERIFY(son.has_value());
+    QCOMPARE(son->format.channelCount(), canaux);
+    QCOMPARE(son->format.sampleRate(), frequence);
+    QCOMPARE(son->format.sampleFormat(), QAudioFormat::UInt8);
+    QCOMPARE(son->pcm.size(), octets);
+}
+
+void Mirvo32Test::sonAbime_data() {
+    QTest::addColumn<QByteArray>("image");
+    const QByteArray bon = lire(QStringLiteral(":/LANCER"));
+    auto avec = [&bon](const char* morceau, qsizetype decalage, quint16 valeur) {
+        QByteArray image = bon;
+        qToLittleEndian<quint16>(valeur, image.data() + bon.indexOf(morceau) + decalage);
+        return image;
+    };
+    QTest::newRow("vide") << QByteArray();
+    QTest::newRow("tronqué") << bon.chopped(101);
+    QTest::newRow("compressé") << avec("fmt ", 8, 2);
+    QTest::newRow("12 bits") << avec("fmt ", 22, 12);
+    QTest::newRow("sans data") << bon.left(bon.indexOf("data"));
 }
 
 QTEST_MAIN(Mirvo32Test)
