@@ -13,9 +13,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -167,13 +169,10 @@ public:
         return f;
     }
     int jetons(const QString& rangee) const { // visible tokens of "Jeton", "J1" or "J2"
-        int n = 0;
-        for (int k = 1; k <= 11; ++k) {
-            n += visible(rangee == QStringLiteral("Jeton")
-                             ? QStringLiteral("Jeton%1").arg(k)
-                             : rangee + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
-        }
-        return n;
+        const auto tous =
+            m_fenetre->findChildren<QLabel*>(QRegularExpression("^" + rangee + "\\d+$"));
+        return static_cast<int>(std::ranges::count_if(
+            tous, [this](QLabel* jeton) { return jeton->isVisibleTo(m_fenetre.get()); }));
     }
     QString texte(const QString& nom) const {
         auto* boite = element<QGroupBox>(nom);
