@@ -36,16 +36,12 @@ struct HorlogeQuiAvance final : tour::Horloge {
 struct FauxBoites final : ServiceBoites {
     void afficher(regles::TypeBoite type, const QString& texte) override {
         vues.push_back({type, texte});
-        maxOuvertes = std::max(maxOuvertes, ++ouvertes);
         if (pendantBoite) {
             pendantBoite();
         }
-        --ouvertes;
     }
     std::vector<std::pair<regles::TypeBoite, QString>> vues;
     std::function<void()> pendantBoite;
-    int ouvertes = 0;
-    int maxOuvertes = 0;
 };
 
 struct FauxSon final : ServiceSon {
@@ -109,16 +105,12 @@ public:
     }
     QTimer* tempo() const { return element<QTimer>(QStringLiteral("Tempo")); }
 
-    // The element the mouse finds at the centre of the named element; a click lands there.
-    QWidget* sousLaSouris(const QString& nom) const {
-        QWidget* cible = element(nom);
-        QWidget* zone = m_fenetre->centralWidget();
-        return zone->childAt(cible->mapTo(zone, cible->rect().center()));
-    }
+    // A click at the named element's centre goes to whatever the window shows there.
     void cliquer(const QString& nom) {
         QWidget* cible = element(nom);
-        QWidget* touche = sousLaSouris(nom);
-        touche = touche != nullptr ? touche : m_fenetre->centralWidget();
+        QWidget* zone = m_fenetre->centralWidget();
+        QWidget* touche = zone->childAt(cible->mapTo(zone, cible->rect().center()));
+        touche = touche != nullptr ? touche : zone;
         QTest::mouseClick(touche, Qt::LeftButton, {},
                           touche->mapFromGlobal(cible->mapToGlobal(cible->rect().center())));
     }

@@ -129,7 +129,6 @@ void Mirvo32Test::chaqueDe_data() {
     for (int n = 1; n <= 3; ++n) {
         QTest::addRow("clic %d", n) << n << Qt::Key_unknown << Qt::KeyboardModifiers();
     }
-    QTest::newRow("2") << 2 << Qt::Key_2 << Qt::KeyboardModifiers();
     QTest::newRow("pavé 3") << 3 << Qt::Key_3 << Qt::KeyboardModifiers(Qt::KeypadModifier);
     QTest::newRow("Maj+1") << 1 << Qt::Key_1 << Qt::KeyboardModifiers(Qt::ShiftModifier);
     QTest::newRow("& (1)") << 1 << Qt::Key_Ampersand << Qt::KeyboardModifiers();
@@ -172,13 +171,13 @@ void Mirvo32Test::uneMancheContreOrdy() {
     t.boites.pendantBoite = [&] {
         sonsALaBoite = t.son.joues.size();
         const QImage avant = t.plateau();
+        const std::size_t boites = t.boites.vues.size();
         t.tic(20);
         QCOMPARE(t.plateau(), avant);
+        QCOMPARE(t.boites.vues.size(), boites);
     };
-    auto finie = [&t] {
-        return !t.boites.vues.empty() && t.boites.vues.back().first == TypeBoite::Information;
-    };
-    for (int mains = 0; !finie(); ++mains) {
+    for (int mains = 0;
+         t.boites.vues.empty() || t.boites.vues.back().first != TypeBoite::Information; ++mains) {
         QVERIFY2(mains < 1000, "the round never ended");
         if (t.texte(QStringLiteral("EtiJoueur")) == QStringLiteral("PAUL") &&
             t.visible(QStringLiteral("Gobelet"))) {
@@ -196,7 +195,6 @@ void Mirvo32Test::uneMancheContreOrdy() {
                      t.texte(QLatin1String(nom)));
         }
     }
-    QCOMPARE(t.boites.maxOuvertes, 1);
     // The winner's sound, then the box.
     const bool ordyGagne = t.jetons(QStringLiteral("J2")) == 0;
     QCOMPARE(t.jetons(ordyGagne ? QStringLiteral("J1") : QStringLiteral("J2")), 11);
