@@ -18,7 +18,8 @@ public:
     // tree), then "share/tavlo32/aide" beside the program's bin folder (an installed game).
     static QStringList dossiersAide();
 
-    explicit TAide(QWidget* parent, QStringList dossiers = dossiersAide());
+    // Looks for the pages in the given folders, in order: the program gives dossiersAide().
+    TAide(QWidget* parent, QStringList dossiers);
 
     // Shows the page of a topic given by its context number and brings the window forward.
     // Topic 1 is the whole help of the game.

@@ -8,12 +8,15 @@
 
 namespace tavlo::ui {
 
-BullesAide::BullesAide(QObject* parent) : QObject(parent) {
-    m_avantAffichage.setSingleShot(true);
-    m_finAffichage.setSingleShot(true);
-    m_finAffichage.setInterval(DUREE_MS);
-    connect(&m_avantAffichage, &QTimer::timeout, this, &BullesAide::afficher);
-    connect(&m_finAffichage, &QTimer::timeout, this, [this] {
+BullesAide::BullesAide(QObject* parent)
+    : QObject(parent), m_avantAffichage(new QTimer(this)), m_finAffichage(new QTimer(this)) {
+    m_avantAffichage->setObjectName(QStringLiteral("AttenteBulle"));
+    m_finAffichage->setObjectName(QStringLiteral("DureeBulle"));
+    m_avantAffichage->setSingleShot(true);
+    m_finAffichage->setSingleShot(true);
+    m_finAffichage->setInterval(DUREE_MS);
+    connect(m_avantAffichage, &QTimer::timeout, this, &BullesAide::afficher);
+    connect(m_finAffichage, &QTimer::timeout, this, [this] {
         m_affichee = false;
         QToolTip::hideText();
     });
@@ -28,12 +31,12 @@ bool BullesAide::eventFilter(QObject* objet, QEvent* event) {
     switch (event->type()) {
     case QEvent::Enter:
         m_survole = element;
-        m_avantAffichage.start(attente());
+        m_avantAffichage->start(attente());
         break;
     case QEvent::Leave:
         if (m_survole == element) {
             m_survole = nullptr;
-            m_avantAffichage.stop();
+            m_avantAffichage->stop();
         }
         break;
     case QEvent::ToolTip:
@@ -51,7 +54,7 @@ void BullesAide::afficher() {
     }
     QToolTip::showText(QCursor::pos(), m_survole->toolTip(), m_survole, {}, DUREE_MS);
     m_affichee = true;
-    m_finAffichage.start();
+    m_finAffichage->start();
 }
 
 } // namespace tavlo::ui

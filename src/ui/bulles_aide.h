@@ -21,19 +21,17 @@ public:
 
     void surveiller(QWidget* element);
 
-    // What the next tooltip waits for, given what is shown now.
-    int attente() const { return m_affichee ? ATTENTE_SUIVANTE_MS : ATTENTE_MS; }
-    const QTimer& minuterie() const { return m_avantAffichage; }
-
-    // The wait ran out: shows the tooltip of the element under the mouse, if it has one.
-    void afficher();
-
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
-    QTimer m_avantAffichage;
-    QTimer m_finAffichage;
+    // What the next tooltip waits for, given what is shown now.
+    int attente() const { return m_affichee ? ATTENTE_SUIVANTE_MS : ATTENTE_MS; }
+    // The wait ran out: shows the tooltip of the element under the mouse, if it has one.
+    void afficher();
+
+    QTimer* m_avantAffichage; // "AttenteBulle": until the tooltip shows
+    QTimer* m_finAffichage;   // "DureeBulle": until it hides
     QPointer<QWidget> m_survole;
     bool m_affichee = false; // a tooltip is up and its time has not run out
 };

@@ -98,12 +98,8 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRec
 
 } // namespace
 
-TChNom::TChNom(QWidget* parent)
-    : QDialog(parent, FENETRE_DIALOGUE), m_bip([] { QApplication::beep(); }),
-      m_avertissement([this](const QString& texte) {
-          tavlo::ui::BoiteMessage boite(tavlo::regles::TypeBoite::Avertissement, texte, this);
-          boite.exec();
-      }) {
+TChNom::TChNom(QWidget* parent, std::function<void(const QString&)> avertissement)
+    : QDialog(parent, FENETRE_DIALOGUE), m_avertissement(std::move(avertissement)) {
     setObjectName(QStringLiteral("ChNom"));
     setWindowTitle(textes::qt(textes::TITRE_CH_NOM));
     setFont(police(MS_SANS_SERIF, 11));
@@ -148,14 +144,6 @@ QString TChNom::nom2() const {
     return Nom2->text();
 }
 
-void TChNom::setBip(std::function<void()> bip) {
-    m_bip = std::move(bip);
-}
-
-void TChNom::setAvertissement(std::function<void(const QString&)> avertissement) {
-    m_avertissement = std::move(avertissement);
-}
-
 void TChNom::OKBtnClick() {
     const QByteArray nom1 = Nom1->text().toUtf8();
     const QByteArray nom2 = Nom2->text().toUtf8();
@@ -165,7 +153,7 @@ void TChNom::OKBtnClick() {
         {nom1.constData(), static_cast<std::size_t>(nom1.size())},
         {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {
-        m_bip();
+        QApplication::beep();
         m_avertissement(textes::qt(texte));
     }
     if (avertissements.empty()) {

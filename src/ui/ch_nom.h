@@ -19,7 +19,8 @@ class TChNom : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TChNom(QWidget* parent);
+    // A refusal reaches the player as the system beep, then the given warning box.
+    TChNom(QWidget* parent, std::function<void(const QString&)> avertissement);
 
     // Shows or hides the second name with its label: hidden against ORDY. A hidden field keeps
     // its text, and the check still refuses "ORDY" there.
@@ -27,12 +28,6 @@ public:
 
     QString nom1() const;
     QString nom2() const;
-
-    // How a refusal reaches the player: the system beep, then a warning box with the text. By
-    // default QApplication::beep and the game's warning box; the main window may route them
-    // through its own services, tests count them.
-    void setBip(std::function<void()> bip);
-    void setAvertissement(std::function<void(const QString&)> avertissement);
 
 public slots:
     // "OK": each warning of the check is a beep and a box, all of them on one press; any
@@ -51,6 +46,5 @@ private:
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
-    std::function<void()> m_bip;
     std::function<void(const QString&)> m_avertissement;
 };

@@ -9,13 +9,13 @@
 namespace tavlo::ui {
 
 DialoguesQt::DialoguesQt(QWidget* fenetre, ServiceBoites& boites, QStringList dossiersAide)
-    : m_fenetre(fenetre), m_dossiersAide(std::move(dossiersAide)), ChNom(new TChNom(fenetre)),
-      AboutBox(new TAboutBox(fenetre)) {
-    // The dialog's refusals are the game's warning boxes.
-    ChNom->setAvertissement([&boites](const QString& texte) {
-        boites.afficher(regles::TypeBoite::Avertissement, texte);
-    });
-}
+    : m_fenetre(fenetre), m_dossiersAide(std::move(dossiersAide)),
+      // The dialog's refusals are the game's warning boxes.
+      ChNom(new TChNom(fenetre,
+                       [&boites](const QString& texte) {
+                           boites.afficher(regles::TypeBoite::Avertissement, texte);
+                       })),
+      AboutBox(new TAboutBox(fenetre)) {}
 
 std::optional<std::string> DialoguesQt::demanderUnNom() {
     ChNom->montrerNom2(false);

@@ -373,20 +373,16 @@ void TMirvo32::MenuNouvelleClick() {
 }
 
 void TMirvo32::Menu1JoueurClick() {
-    if (m_dialogues != nullptr) {
-        std::optional<std::string> nom;
-        sousUneBoite([&] { nom = m_dialogues->demanderUnNom(); });
-        m_jeu.unJoueur(nom);
-    }
+    std::optional<std::string> nom;
+    sousUneBoite([&] { nom = m_dialogues->demanderUnNom(); });
+    m_jeu.unJoueur(nom);
     apresEvenement();
 }
 
 void TMirvo32::Menu2JoueursClick() {
-    if (m_dialogues != nullptr) {
-        std::optional<std::pair<std::string, std::string>> noms;
-        sousUneBoite([&] { noms = m_dialogues->demanderDeuxNoms(); });
-        m_jeu.deuxJoueurs(noms);
-    }
+    std::optional<std::pair<std::string, std::string>> noms;
+    sousUneBoite([&] { noms = m_dialogues->demanderDeuxNoms(); });
+    m_jeu.deuxJoueurs(noms);
     apresEvenement();
 }
 
@@ -403,9 +399,7 @@ void TMirvo32::MenuZeroClick() {
 }
 
 void TMirvo32::MenuAidesurClick() {
-    if (m_dialogues != nullptr) {
-        m_dialogues->afficherAide(SUJET_AIDE);
-    }
+    m_dialogues->afficherAide(SUJET_AIDE);
 }
 
 void TMirvo32::MenuSonClick() {
@@ -414,9 +408,7 @@ void TMirvo32::MenuSonClick() {
 }
 
 void TMirvo32::MenuAproposClick() {
-    if (m_dialogues != nullptr) {
-        sousUneBoite([&] { m_dialogues->afficherAPropos(); });
-    }
+    sousUneBoite([&] { m_dialogues->afficherAPropos(); });
     apresEvenement();
 }
 

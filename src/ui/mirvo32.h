@@ -32,7 +32,8 @@ public:
     TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceSon& son);
     ~TMirvo32() override;
 
-    // The dialogs are created after the main window, so they are plugged in afterwards.
+    // The dialogs are created after the main window, so they are plugged in afterwards, before
+    // the window is shown.
     void brancherDialogues(ServiceDialogues& dialogues) { m_dialogues = &dialogues; }
 
 public slots:

@@ -63,8 +63,8 @@ void TenueTest::boiteDErreurTientLeJeu() {
     FenetreDeTest t;
     t.ouvrirNouvellePartie();
     t.cliquer(QStringLiteral("Gobelet"));
-    const QString avant = t.plateau();
-    QString sousLaBoite;
+    const QImage avant = t.plateau();
+    QImage sousLaBoite;
     QTimer::singleShot(0, [] { throw std::runtime_error("Ressource introuvable"); });
     QTimer::singleShot(0, [&] {
         t.tic(3);

@@ -1,0 +1,188 @@
+// Copyright 2026 the Tavlo32 developers.
+#include "fenetre_test.h"
+#include "rules/textes_noms.h"
+#include "ui/boite_message.h"
+#include "ui/dialogues_qt.h"
+#include "ui/textes_fenetre.h"
+
+#include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QTextBrowser>
+
+using tavlo::ui::DialoguesQt;
+using tavlo::ui::test::FauxBoites;
+
+namespace {
+QString qt(std::string_view texte) {
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+// Runs the player's actions in the modal window the caller opens next. A window they leave open
+// is then closed, so that a failing check cannot hang the test; resteOuverte says so.
+void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte) {
+    QTimer::singleShot(0, qApp, [actions = std::move(actions), &resteOuverte] {
+        auto* fenetre = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(fenetre != nullptr);
+        const auto fermer = qScopeGuard([&] {
+            resteOuverte = fenetre->isVisible();
+            if (resteOuverte) {
+                fenetre->reject();
+            }
+        });
+        actions(*fenetre);
+    });
+}
+} // namespace
+
+// The dialogs the menu opens, through the service the main window uses: the names dialog, the
+// about box and the help window; and the message boxes.
+class DialoguesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        tavlo::ui::preparerApplication(*qApp);
+        QApplication::setCursorFlashTime(0);
+    }
+    void nomsDemandes_data();
+    void nomsDemandes();
+    void aPropos();
+    void boiteMessage();
+    void aide_data();
+    void aide();
+};
+
+void DialoguesTest::nomsDemandes_data() {
+    QTest::addColumn<QString>("tape1");
+    QTest::addColumn<QString>("colle2");             // pasted into the second name; none when alone
+    QTest::addColumn<QStringList>("noms");           // what the dialog gives, empty for nothing
+    QTest::addColumn<QStringList>("avertissements"); // none and no names: Escape cancels
+    const QStringList aucun;
+    QTest::newRow("seul, en minuscules") << "paul"
+                                         << "" << QStringList{"PAUL"} << aucun;
+    QTest::newRow("à deux, collé et coupé")
+        << "éric"
+        << "jean-pierre dupont" << QStringList{"ÉRIC", "JEAN-PIERR"} << aucun;
+    QTest::newRow("tapé trop long") << "abcdefghijkl"
+                                    << "" << QStringList{"ABCDEFGHIJ"} << aucun;
+    QTest::newRow("vide puis ORDY") << ""
+                                    << "ordy" << aucun
+                                    << QStringList{qt(tavlo::regles::textes::NOMS_MANQUANTS),
+                                                   qt(tavlo::regles::textes::NOM_RESERVE)};
+    QTest::newRow("annulé") << "paul"
+                            << "" << aucun << aucun;
+}
+
+void DialoguesTest::nomsDemandes() {
+    QFETCH(QString, tape1);
+    QFETCH(QString, colle2);
+    QFETCH(QStringList, noms);
+    QFETCH(QStringList, avertissements);
+    const bool deuxJoueurs = !colle2.isEmpty();
+    QWidget fenetre;
+    FauxBoites boites;
+    DialoguesQt dialogues(&fenetre, boites, {});
+    QStringList vus;
+    boites.pendantBoite = [&] { vus << boites.vues.back().second; };
+    bool resteOuverte = false;
+    pendantLaFenetre(
+        [&](QDialog& dialogue) {
+            tavlo::ui::test::comparerAReference(dialogue.grab().toImage(),
+                                                deuxJoueurs ? QStringLiteral("noms")
+                                                            : QStringLiteral("nom"));
+            auto* nom1 = dialogue.findChild<QLineEdit*>(QStringLiteral("Nom1"));
+            // Typed one key at a time, as QTest::keyClicks takes no accented letters.
+            for (const QChar c : tape1) {
+                QTest::sendKeyEvent(QTest::Click, nom1, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+            }
+            QApplication::clipboard()->setText(colle2);
+            QTest::keyClick(dialogue.findChild<QLineEdit*>(QStringLiteral("Nom2")), Qt::Key_V,
+                            Qt::ControlModifier);
+            const bool annule = noms.isEmpty() && avertissements.isEmpty();
+            QTest::keyClick(nom1, annule ? Qt::Key_Escape : Qt::Key_Return);
+        },
+        resteOuverte);
+    QStringList donnes;
+    if (deuxJoueurs) {
+        if (const auto n = dialogues.demanderDeuxNoms()) {
+            donnes = QStringList{qt(n->first), qt(n->second)};
+        }
+    } else if (const auto n = dialogues.demanderUnNom()) {
+        donnes = QStringList{qt(*n)};
+    }
+    QCOMPARE(donnes, noms);
+    QCOMPARE(vus, avertissements);
+    QCOMPARE(resteOuverte, !avertissements.isEmpty());
+}
+
+void DialoguesTest::aPropos() {
+    QWidget fenetre;
+    FauxBoites boites;
+    bool resteOuverte = true;
+    pendantLaFenetre(
+        [&](QDialog& dialogue) {
+            tavlo::ui::test::comparerAReference(dialogue.grab().toImage(),
+                                                QStringLiteral("a_propos"));
+            QTest::keyClick(&dialogue, Qt::Key_Return); // "OK"
+        },
+        resteOuverte);
+    DialoguesQt(&fenetre, boites, {}).afficherAPropos();
+    QVERIFY(!resteOuverte);
+}
+
+void DialoguesTest::boiteMessage() {
+    bool resteOuverte = true;
+    pendantLaFenetre(
+        [&](QDialog& boite) {
+            // A carriage return starts a line, long lines are cut at half the screen's width,
+            // and the box stands at the centre of the screen.
+            auto* etiquette = boite.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QStringList lignes = etiquette->text().split(QLatin1Char('\n'));
+            const QRect ecran = boite.screen()->geometry();
+            QCOMPARE(lignes.mid(0, 2),
+                     (QStringList{QStringLiteral("Bravo <b>PAUL</b>!"), QString()}));
+            QCOMPARE(etiquette->textFormat(), Qt::PlainText); // tags in a name are shown as typed
+            QVERIFY(lignes.size() > 4);
+            for (const QString& ligne : lignes) {
+                QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
+            }
+            QVERIFY((boite.frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
+            QTest::keyClick(&boite, Qt::Key_Escape); // closes it, as "OK" does
+        },
+        resteOuverte);
+    tavlo::ui::BoitesQt().afficher(tavlo::regles::TypeBoite::Information,
+                                   QStringLiteral("Bravo <b>PAUL</b>!\r\r") +
+                                       QStringLiteral("un long texte ").repeated(40));
+    QVERIFY(!resteOuverte);
+}
+
+void DialoguesTest::aide_data() {
+    QTest::addColumn<QString>("dossier");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("pages présentes")
+        << TAVLO_AIDE_SOURCE << QString::fromUtf8("Tavlo32 — Règle du jeu");
+    // A missing page: the window says so and where it looked.
+    QTest::newRow("pages absentes") << "/nulle/part" << qt(tavlo::ui::textes::TITRE_AIDE);
+}
+
+void DialoguesTest::aide() {
+    QFETCH(QString, dossier);
+    QFETCH(QString, titre);
+    QWidget fenetre;
+    FauxBoites boites;
+    DialoguesQt dialogues(&fenetre, boites, {dossier});
+    // The help is a window of its own, not modal; asked again, the same window comes forward.
+    dialogues.afficherAide(1);
+    dialogues.afficherAide(1);
+    const auto aides = fenetre.findChildren<QWidget*>(QStringLiteral("Aide"));
+    QCOMPARE(aides.size(), 1);
+    QCOMPARE(aides[0]->windowTitle(), titre);
+    QCOMPARE(aides[0]->findChild<QTextBrowser*>()->toPlainText().contains(dossier),
+             titre == qt(tavlo::ui::textes::TITRE_AIDE));
+}
+
+QTEST_MAIN(DialoguesTest)
+#include "dialogues_test.moc"
