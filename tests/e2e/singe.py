@@ -6,6 +6,7 @@
 # last actions, on a sanitizer report, a crash or a non-zero exit, a window that does not answer
 # the window manager's ping within 2 s, or a game that is stuck: no cup, no pass button to
 # press, no dialog, box or menu open, no round over and nothing moving on the board, for 10 s.
+# Both times leave out the time the program waited for a processor on a busy machine.
 #
 # Usage: singe.py PROGRAM
 #   TAVLO_SINGE_DUREE   seconds to play (60 by default)
@@ -145,31 +146,33 @@ class X:
         n, = struct.unpack_from("<I", p, 16)
         return list(struct.unpack_from(f"<{n}I", p, 32))
 
-    def pinguer(self, fenetre, delai):
-        """True when the window answers the window manager's ping within delai seconds."""
+    def pinguer(self, fenetre, delai, horloge):
+        """True when the window answers the window manager's ping within delai seconds of
+        horloge, which leaves out the time the program waited for a processor."""
         horodatage = int(time.monotonic() * 1000) & 0xFFFFFFFF or 1
         message = struct.pack("<BBHII5I", 33, 32, 0, fenetre, self.atomes["WM_PROTOCOLS"],
                               self.atomes["_NET_WM_PING"], horodatage, fenetre, 0, 0)
         self._requete(25, 0, struct.pack("<II", fenetre, 0) + message)
-        fin = time.monotonic() + delai
+        debut, debut_mur = horloge(), time.monotonic()
         while True:
+            # The answer may have come while this script itself waited for a processor: read
+            # what is there before looking at the time.
+            self.s.settimeout(0.05)
+            try:
+                while True:
+                    self.evenements.append(self._paquet())
+            except (socket.timeout, TimeoutError):
+                pass
+            finally:
+                self.s.settimeout(None)
             while self.evenements:
                 p = self.evenements.popleft()
                 if p[0] & 0x7F == 33:
                     protocole, temps = struct.unpack_from("<II", p, 12)
                     if protocole == self.atomes["_NET_WM_PING"] and temps == horodatage:
                         return True
-            reste = fin - time.monotonic()
-            if reste <= 0:
+            if horloge() - debut > delai or time.monotonic() - debut_mur > 60:
                 return False
-            self.s.settimeout(reste)
-            try:
-                p = self._paquet()
-            except (socket.timeout, TimeoutError):
-                return False
-            finally:
-                self.s.settimeout(None)
-            self.evenements.append(p)
 
 
 def outil(*commande, entree=None):
@@ -258,6 +261,17 @@ class Singe:
         self.depuis_blocage = None
         self.derniere_empreinte = None
 
+    def horloge(self):
+        """Seconds on a clock that stops while the program waits for a processor, so that a busy
+        machine is not taken for a program that does not answer."""
+        attente = 0
+        try:
+            with open(f"/proc/{self.processus.pid}/schedstat") as f:
+                attente = int(f.read().split()[1])
+        except (OSError, IndexError, ValueError):
+            pass
+        return time.monotonic() - attente / 1e9
+
     def verifier_processus(self):
         self.chercher_rapport()
         statut = self.processus.poll()
@@ -335,7 +349,7 @@ class Singe:
         """Checks the program between two actions; False when it has ended."""
         if self.verifier_processus():
             return False
-        if not self.x.pinguer(self.fenetre, ATTENTE_REPONSE):
+        if not self.x.pinguer(self.fenetre, ATTENTE_REPONSE, self.horloge):
             if self.verifier_processus():
                 return False
             self.echouer(f"the window did not answer a ping within {ATTENTE_REPONSE:.0f} s")
@@ -355,8 +369,8 @@ class Singe:
         if not bloque:
             self.depuis_blocage = None
         elif self.depuis_blocage is None:
-            self.depuis_blocage = time.monotonic()
-        elif time.monotonic() - self.depuis_blocage > ATTENTE_BLOCAGE:
+            self.depuis_blocage = self.horloge()
+        elif self.horloge() - self.depuis_blocage > ATTENTE_BLOCAGE:
             self.echouer(f"the game is stuck: no cup, no pass button, no box open and the round "
                          f"not over for {ATTENTE_BLOCAGE:.0f} s")
         self.autres = autres
