@@ -55,8 +55,10 @@ class X:
         self.seq = 0
         self.evenements = collections.deque()
         self.atomes = {}
-        for nom in ("WM_PROTOCOLS", "_NET_WM_PING", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE",
+        for nom in ("WM_PROTOCOLS", "_NET_WM_PING", "_NET_WM_PID", "_NET_WM_WINDOW_TYPE",
+                    "_NET_WM_STATE",
                     "_NET_WM_STATE_MODAL", "_NET_WM_WINDOW_TYPE_DIALOG",
+                    "_NET_WM_WINDOW_TYPE_NORMAL",
                     "_NET_WM_WINDOW_TYPE_POPUP_MENU", "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU"):
             self.atomes[nom] = self.atome(nom)
         p = self._reponse(self._requete(98, 0, struct.pack("<HH", 5, 0) + b"XTEST\0\0\0"))
@@ -139,8 +141,9 @@ class X:
         return x, y, l, h
 
     def atomes_propriete(self, fenetre, propriete):
+        """The 32-bit values of a window's property, whatever its type."""
         p = self._reponse(self._requete(20, 0, struct.pack("<IIIII", fenetre,
-                                                           self.atomes[propriete], 4, 0, 64)))
+                                                           self.atomes[propriete], 0, 0, 64)))
         if p is None:
             return []
         n, = struct.unpack_from("<I", p, 16)
@@ -176,8 +179,11 @@ class X:
 
 
 def outil(*commande, entree=None):
-    r = subprocess.run(commande, input=entree, capture_output=True, text=True, timeout=10)
-    return r.stdout
+    try:
+        return subprocess.run(commande, input=entree, capture_output=True, text=True,
+                              timeout=10).stdout
+    except subprocess.TimeoutExpired:
+        return ""
 
 
 # The elements of the board, in the layout of the client area below the menu bar.
@@ -200,9 +206,12 @@ def jeton_joueur(joueur, slot):
     return (104 if joueur == 1 else 336) + 8 + 48 * colonne, 24 + 16 * rangee
 
 
-TOUCHES = ["space", "1", "2", "3", "Return", "Escape", "Tab", "ctrl+1", "ctrl+2", "F8", "F10",
-           "alt+n", "alt+s", "alt+a", "alt+q", "alt+o", "alt+e", "alt+x", "Down", "Up", "Left",
-           "Right", "KP_1", "ampersand", "eacute", "quotedbl", "shift+Tab", "alt+F4"]
+# Keys and their weights: the ones that end the program are rare, so that games go on.
+TOUCHES = {"space": 6, "1": 4, "2": 4, "3": 4, "Return": 6, "Escape": 5, "Tab": 3, "ctrl+1": 2,
+           "ctrl+2": 2, "F8": 2, "F10": 1, "alt+n": 2, "alt+s": 2, "alt+a": 2, "alt+o": 1,
+           "alt+e": 1, "alt+x": 1, "Down": 2, "Up": 1, "Left": 1, "Right": 1, "KP_1": 1,
+           "ampersand": 1, "eacute": 1, "quotedbl": 1, "shift+Tab": 1, "alt+q": 0.25,
+           "alt+F4": 0.25}
 TEXTES = ["PAUL", "ordy", "ORDY", "Marie-Ève", "  ", "é", "O'BRIEN", "x" * 40, "Zoë", "123",
           "a b", "\t", "JEAN\nLUC", "ÇA", "ß", "日本", "🎲"]
 
@@ -220,6 +229,7 @@ class Singe:
         self.dernieres = collections.deque(maxlen=40)
         self.processus = None
         self.vus = collections.Counter()
+        self.calme = 0.0
 
     # The program's runs.
 
@@ -311,7 +321,11 @@ class Singe:
         """The program's visible windows other than the main one."""
         ids = outil("xdotool", "search", "--onlyvisible", "--pid", str(self.processus.pid),
                     "--name", "").split()
-        return [int(f) for f in ids if int(f) != self.fenetre]
+        # xdotool also lists windows that carry no process id at all (the root, the window
+        # manager's frames and buttons): keep only the program's own.
+        pid = self.processus.pid
+        return [int(f) for f in ids if int(f) != self.fenetre
+                and self.x.atomes_propriete(int(f), "_NET_WM_PID") == [pid]]
 
     def boite_ouverte(self, autres):
         for f in autres:
@@ -322,6 +336,16 @@ class Singe:
                                                     "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU")}:
                 return True
             if self.x.atomes["_NET_WM_STATE_MODAL"] in etats:
+                return True
+        return False
+
+    def masque(self, autres):
+        """True when another window (the help window, a tooltip) covers part of the game, whose
+        pixels then tell nothing."""
+        for f in autres:
+            geo = self.x.geometrie(f)
+            if geo and geo[0] < self.fx + 640 and geo[1] < self.oy + 440 and \
+                    geo[0] + geo[2] > self.fx and geo[1] + geo[3] > self.fy:
                 return True
         return False
 
@@ -353,6 +377,11 @@ class Singe:
             if self.verifier_processus():
                 return False
             self.echouer(f"the window did not answer a ping within {ATTENTE_REPONSE:.0f} s")
+        # The window manager may have moved the window (its buttons are the user's too).
+        geo = self.x.geometrie(self.fenetre)
+        if geo is not None and geo[:2] != (self.fx, self.fy):
+            self.oy += geo[1] - self.fy
+            self.fx, self.fy, self.fl, self.fh = geo
         autres = self.fenetres()
         cup = self.gobelet_visible()
         bouton = self.bouton_actif()
@@ -361,7 +390,7 @@ class Singe:
         boite = self.boite_ouverte(autres)
         fini = self.manche_finie()
         bloque = (self.partie_vue and not cup and not bouton and not boite and not fini
-                  and empreinte == self.derniere_empreinte)
+                  and empreinte == self.derniere_empreinte and not self.masque(autres))
         self.derniere_empreinte = empreinte
         for vu, nom in ((cup, "cup"), (bouton, "pass button"), (boite, "box or menu"),
                         (fini, "round over")):
@@ -403,7 +432,7 @@ class Singe:
         # The menu bar holds "&Nouvelle Partie", "&Scores", "&Aide" and "&Quitter" from the left.
         h = self.hasard
         x = h.choices([h.randint(6, 88), h.randint(94, 138), h.randint(142, 174),
-                       h.randint(178, 220), h.randint(225, 600)], weights=[6, 4, 4, 1, 1])[0]
+                       h.randint(178, 220), h.randint(225, 600)], weights=[6, 4, 4, 0.3, 1])[0]
         self.cliquer(self.fx + x, self.fy + h.randint(2, self.oy - self.fy - 2), "the menu bar")
         time.sleep(0.15)
         if h.random() < 0.7:
@@ -430,7 +459,7 @@ class Singe:
         self.cliquer(px, py, f"{nom} ({outil('xdotool', 'getwindowname', str(f)).strip()!r})")
 
     def touche(self):
-        t = self.hasard.choice(TOUCHES)
+        t = self.hasard.choices(list(TOUCHES), weights=list(TOUCHES.values()))[0]
         self.noter(f"key {t}")
         outil("xdotool", "key", t)
 
@@ -450,16 +479,49 @@ class Singe:
                          stderr=subprocess.DEVNULL).communicate(texte.encode(), timeout=5)
         outil("xdotool", "key", self.hasard.choice(["ctrl+v", "shift+Insert"]))
 
+    def fermer_aide(self):
+        """Closes the help window through the window manager, as its close button does."""
+        for f in self.autres:
+            if self.x.atomes["_NET_WM_WINDOW_TYPE_NORMAL"] in self.x.atomes_propriete(
+                    f, "_NET_WM_WINDOW_TYPE"):
+                self.noter("close the help window")
+                outil("xdotool", "windowactivate", str(f), "sleep", "0.1", "key", "alt+F4")
+                return
+
     def activer(self):
         self.noter("activate the main window")
         outil("xdotool", "windowactivate", str(self.fenetre))
 
+    def jouer_calmement(self):
+        """Only what plays the game: the board's elements and keys, and Enter for a box."""
+        h = self.hasard
+        if h.random() < 0.3:
+            t = h.choice(["space", "1", "2", "3", "Return"])
+            self.noter(f"key {t}")
+            outil("xdotool", "key", t)
+            return
+        nom = h.choices(["Gobelet", "De1", "De2", "De3", "SelectDe1", "SelectDe2", "SelectDe3",
+                         "ButStop"], weights=[4, 1, 1, 1, 1, 1, 1, 3])[0]
+        x, y, l, hauteur = ELEMENTS[nom]
+        self.cliquer(self.fx + x + l // 2, self.oy + y + hauteur // 2, nom)
+
     def agir(self):
         h = self.hasard
+        # Now and then a spell of 15 s spent playing only, as a player does between two visits
+        # to the menus: long enough for a stuck game to be seen.
+        if time.monotonic() < self.calme:
+            self.jouer_calmement()
+            self.actions += 1
+            time.sleep(h.choice([0.05, 0.1, 0.3]))
+            return
+        if h.random() < 1 / 200:
+            self.noter("15 s of play only")
+            self.calme = time.monotonic() + 15
         choix = [(self.cliquer_element, 30), (self.cliquer_menu, 8), (self.touche, 25),
                  (self.activer, 1)]
         if self.autres:
-            choix += [(lambda: self.cliquer_autre("another window"), 25), (self.taper, 10)]
+            choix += [(lambda: self.cliquer_autre("another window"), 25), (self.taper, 10),
+                      (self.fermer_aide, 2)]
         action = h.choices([a for a, _ in choix], weights=[p for _, p in choix])[0]
         action()
         self.actions += 1
