@@ -297,7 +297,8 @@ class Singe:
             texte = f.read()
         for motif in RAPPORTS:
             if motif in texte:
-                self.processus.poll() is None and time.sleep(1)
+                if self.processus.poll() is None:
+                    time.sleep(1)  # the rest of the report is on its way
                 self.echouer(f"sanitizer report ({motif.strip()})")
 
     def echouer(self, raison):
@@ -547,19 +548,25 @@ class Singe:
         self.terminer()
 
     def terminer(self):
-        """Ends the last run through "&Quitter", as a user does, so that its exit is checked."""
-        for _ in range(20):
+        """Ends the last run as a user does, so that its exit is checked too: each open box,
+        dialog or window of the program closed with Escape or the window manager, then
+        "&Quitter", or the main window closed by the window manager."""
+        for essai in range(60):
             if self.processus.poll() is not None:
                 break
-            for f in self.fenetres():
-                outil("xdotool", "key", "--window", str(f), "Escape")
-            outil("xdotool", "windowactivate", str(self.fenetre))
-            outil("xdotool", "key", "Escape", "Escape", "alt+q")
+            autres = self.fenetres()
+            if autres:
+                outil("xdotool", "windowactivate", str(autres[-1]), "sleep", "0.1", "key",
+                      "Escape" if essai % 3 else "alt+F4")
+            else:
+                outil("xdotool", "windowactivate", str(self.fenetre), "sleep", "0.1", "key",
+                      "alt+q" if essai % 2 == 0 else "alt+F4")
             time.sleep(0.5)
         else:
             self.processus.kill()
             self.processus.wait()
-            self.echouer("the program did not end on \"&Quitter\"")
+            self.echouer("the program could not be ended by its menu nor its window's closing")
+        self.noter("ended by the monkey")
         self.verifier_processus()
 
 
