@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The monkey through the real window (singe.py) on a private virtual desktop.
+# Usage: singe_e2e.sh PROGRAM. TAVLO_SINGE_DUREE (seconds, 60 by default) and TAVLO_SINGE_GRAINE
+# are passed on. Exits 77 (skipped) when a tool it needs is missing.
+set -euo pipefail
+programme=$1
+
+. "$(dirname "$0")/bureau_virtuel.sh" xdotool xclip python3
+. "$(dirname "$0")/../sanitizers/environnement.sh"
+export HOME=$travail
+demarrer_bureau
+python3 "$(dirname "$0")/singe.py" "$programme"
