@@ -59,7 +59,10 @@ fi
 # sway opens its IPC socket where SWAYSOCK says; swaymsg finds it there.
 attendre test -S "$travail/sway.sock" || echec "no sway IPC socket"
 
-dans_la_session env QT_QPA_PLATFORM=wayland "$travail/tavlo32" >"$travail/sortie" 2>&1 &
+# Mesa's EGL driver, which Qt's Wayland client loads, keeps no frame pointers: a sanitized
+# program needs the slow unwinder for LeakSanitizer to name the system library of a leak there.
+dans_la_session env QT_QPA_PLATFORM=wayland \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" "$travail/tavlo32" >"$travail/sortie" 2>&1 &
 programme_pid=$!
 pids+=("$programme_pid")
 attendre sh -c "swaymsg -s '$travail/sway.sock' -t get_tree | grep -q '\"app_id\": \"tavlo32\"'" ||
