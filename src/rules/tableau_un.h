@@ -14,7 +14,6 @@ public:
     static constexpr int taille = N;
 
     constexpr TableauUn() = default;
-    constexpr explicit TableauUn(const T& valeur) { m_valeurs.fill(valeur); }
 
     constexpr T& operator[](int k) { return m_valeurs.at(static_cast<std::size_t>(k - 1)); }
     constexpr const T& operator[](int k) const {

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <sstream>
 #include <string>
 
 namespace tavlo::ordy {
@@ -92,16 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // 421, 111, the triples and the runs always pass.
         LignePremier{{4, 2, 1}, TOUJOURS, TOUJOURS, {}},
-        LignePremier{{1, 4, 2}, TOUJOURS, TOUJOURS, {}},
         LignePremier{{1, 1, 1}, TOUJOURS, TOUJOURS, {}},
         LignePremier{{6, 6, 6}, TOUJOURS, TOUJOURS, {}},
-        LignePremier{{5, 5, 5}, TOUJOURS, TOUJOURS, {}},
-        LignePremier{{4, 4, 4}, TOUJOURS, TOUJOURS, {}},
-        LignePremier{{3, 3, 3}, TOUJOURS, TOUJOURS, {}},
         LignePremier{{2, 2, 2}, TOUJOURS, TOUJOURS, {}},
         LignePremier{{4, 6, 5}, TOUJOURS, TOUJOURS, {}},
-        LignePremier{{3, 5, 4}, TOUJOURS, TOUJOURS, {}},
-        LignePremier{{2, 3, 4}, TOUJOURS, TOUJOURS, {}},
         LignePremier{{3, 2, 1}, TOUJOURS, TOUJOURS, {}}, // the run, not a 4-2-1 to chase
         // The 1-combinations: keep the two 1s between the bounds.
         LignePremier{{6, 1, 1}, "xxxxxxx.xxxx", "xxxxxxx.xxxx", garde(false, true, true)},
@@ -114,12 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
         LignePremier{{2, 6, 1}, "xx..........", "xx..........", garde(true, false, true)},
         LignePremier{{6, 5, 1}, "xx..........", "xx..........", garde(false, false, true)},
         LignePremier{{6, 6, 5}, "xx..........", TOUJOURS, garde(true, true, false)},
-        LignePremier{{5, 6, 5}, "xx..........", TOUJOURS, garde(true, false, true)},
         LignePremier{{6, 5, 2}, "xx..........", TOUJOURS, RELANCE_TOUT},
         // No combination, 5 high or less: never passes.
         LignePremier{{2, 2, 1}, JAMAIS, JAMAIS, garde(true, false, true)},
         LignePremier{{2, 4, 2}, JAMAIS, JAMAIS, garde(true, true, false)},
-        LignePremier{{1, 5, 2}, JAMAIS, JAMAIS, garde(true, false, true)},
         LignePremier{{5, 3, 1}, JAMAIS, JAMAIS, garde(false, false, true)},
         LignePremier{{1, 3, 3}, JAMAIS, JAMAIS, garde(true, false, false)},
         LignePremier{{5, 3, 5}, JAMAIS, JAMAIS, garde(true, false, true)},
@@ -143,11 +134,7 @@ class DecisionSecond : public testing::TestWithParam<LigneSecond> {};
 
 TEST_P(DecisionSecond, RepondAuPremierJoueur) {
     const LigneSecond& l = GetParam();
-    for (int coups : {1, 2}) {
-        EXPECT_EQ(decider(apresLancer(l.faces, l.jetons, coups, l.premier)), l.attendue)
-            << l.cas << ": " << texte(l.faces) << " contre " << texte(l.premier) << ", " << l.jetons
-            << " jetons, " << coups << " coups restants";
-    }
+    EXPECT_EQ(decider(apresLancer(l.faces, l.jetons, 2, l.premier)), l.attendue);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,20 +149,17 @@ INSTANTIATE_TEST_SUITE_P(
         LigneSecond{"411 contre 511, 8 jetons", {5, 1, 1}, {4, 1, 1}, 8, garde(false, true, true)},
         LigneSecond{
             "311 contre 211, 11 jetons", {2, 1, 1}, {1, 3, 1}, 11, garde(true, false, true)},
-        LigneSecond{"111 contre 111, 8 jetons", {1, 1, 1}, {1, 1, 1}, 8, PASSE},
         // Against 421 or 111 only the 4-2-1 selection keeps anything.
         LigneSecond{"111 contre 111, 7 jetons", {1, 1, 1}, {1, 1, 1}, 7, garde(true, false, false)},
         LigneSecond{"2,2,4 contre 421", {4, 2, 1}, {2, 2, 4}, 0, garde(true, false, true)},
         LigneSecond{"1,1,4 contre 111", {1, 1, 1}, {1, 1, 4}, 0, garde(true, false, true)},
         LigneSecond{"6,1,1 contre 421", {4, 2, 1}, {6, 1, 1}, 0, garde(false, true, false)},
         LigneSecond{"6,5,3 contre 421", {4, 2, 1}, {6, 5, 3}, 0, RELANCE_TOUT},
-        LigneSecond{"6,5,3 contre 111", {1, 1, 1}, {6, 5, 3}, 0, RELANCE_TOUT},
         // Against 611..311: a 4-2-1 start, else the 1s.
         LigneSecond{"521 contre 611", {6, 1, 1}, {5, 2, 1}, 0, garde(false, true, true)},
         LigneSecond{"422 contre 511", {5, 1, 1}, {2, 4, 2}, 0, garde(true, true, false)},
         LigneSecond{"5,1,3 contre 411", {4, 1, 1}, {5, 1, 3}, 0, garde(false, true, false)},
         LigneSecond{"6,5,3 contre 311", {3, 1, 1}, {6, 5, 3}, 0, RELANCE_TOUT},
-        LigneSecond{"666 contre 311", {3, 1, 1}, {6, 6, 6}, 0, RELANCE_TOUT},
         LigneSecond{"211 contre 611", {6, 1, 1}, {1, 1, 2}, 0, garde(true, true, false)},
         // Against a triple, 211 or a run.
         LigneSecond{"611 contre 666", {6, 6, 6}, {1, 6, 1}, 0, garde(true, false, true)},
@@ -199,23 +183,14 @@ INSTANTIATE_TEST_SUITE_P(
         // The same combination does not lose, except 321, where a 4-2-1 is chased.
         LigneSecond{"444 contre 444", {4, 4, 4}, {4, 4, 4}, 0, PASSE},
         LigneSecond{"654 contre 654", {6, 5, 4}, {4, 5, 6}, 0, PASSE},
-        LigneSecond{"543 contre 543", {5, 4, 3}, {3, 4, 5}, 0, PASSE},
-        LigneSecond{"432 contre 432", {4, 3, 2}, {2, 3, 4}, 0, PASSE},
         LigneSecond{"321 contre 321", {3, 2, 1}, {3, 2, 1}, 0, garde(false, true, true)},
         LigneSecond{"654 contre 543", {5, 4, 3}, {6, 5, 4}, 0, PASSE},
         LigneSecond{"543 contre 654", {6, 5, 4}, {5, 4, 3}, 0, RELANCE_TOUT},
         // Against no combination nothing is kept: pass on any named one or a higher value.
         LigneSecond{"543 contre 652", {6, 5, 2}, {5, 4, 3}, 0, PASSE},
-        LigneSecond{"211 contre 652", {6, 5, 2}, {2, 1, 1}, 0, PASSE},
         LigneSecond{"653 contre 652", {6, 5, 2}, {6, 5, 3}, 0, PASSE},
         LigneSecond{"652 contre 652", {6, 5, 2}, {2, 5, 6}, 0, RELANCE_TOUT},
         LigneSecond{"651 contre 652", {6, 5, 2}, {6, 5, 1}, 0, RELANCE_TOUT}));
-
-TEST(Decision, SImprimeLisiblement) {
-    std::ostringstream os;
-    os << garde(true, false, true);
-    EXPECT_EQ(os.str(), "{continuer 1 garde [1 0 1]}");
-}
 
 } // namespace
 } // namespace tavlo::ordy

@@ -7,19 +7,15 @@
 
 namespace tavlo::tour {
 
-std::array<int, 3> facesDeLaGraine(std::uint32_t graine) {
-    Generateur g;
-    g.semer(graine);
-    std::array<int, 3> faces{};
-    for (int tirage = 0; tirage < 21; ++tirage) {
-        faces[static_cast<std::size_t>(tirage % 3)] = g.face();
-    }
-    return faces;
-}
-
-std::uint32_t graineDonnant(std::array<int, 3> voulues, std::uint32_t depuis) {
-    for (std::uint32_t graine = depuis;; ++graine) {
-        const std::array<int, 3> faces = facesDeLaGraine(graine);
+std::uint32_t graineDonnant(Faces voulues) {
+    for (std::uint32_t graine = 0;; ++graine) {
+        // Each of the seven frames draws the three dice in turn; the last frame stays.
+        Generateur g;
+        g.semer(graine);
+        Faces faces{};
+        for (int tirage = 0; tirage < 21; ++tirage) {
+            faces[static_cast<std::size_t>(tirage % 3)] = g.face();
+        }
         bool bon = true;
         for (std::size_t i = 0; i < 3; ++i) {
             bon = bon && (voulues[i] == 0 || voulues[i] == faces[i]);
@@ -28,6 +24,15 @@ std::uint32_t graineDonnant(std::array<int, 3> voulues, std::uint32_t depuis) {
             return graine;
         }
     }
+}
+
+std::uint32_t DesPrevus::millisecondesDuJour() const {
+    if (m_graines.empty()) {
+        return 0;
+    }
+    const std::uint32_t graine = m_graines.front();
+    m_graines.pop_front();
+    return graine;
 }
 
 int compterJetons(const regles::Jetons& j) {
@@ -52,29 +57,31 @@ testing::AssertionResult jetonsCoherents(const regles::EtatJeu& e) {
     return testing::AssertionSuccess();
 }
 
-void JeuTest::finirLeLancer() {
-    for (int tick = 0; tick < 10 && jeu.lancerEnCours(); ++tick) {
+void JeuTest::tiquer(int ticks) {
+    for (int tick = 0; tick < ticks; ++tick) {
         jeu.TempoTimer();
     }
+}
+
+void JeuTest::lancer(Faces faces) {
+    ASSERT_TRUE(jeu.gobeletCliquable());
+    des.prevoir(faces);
+    jeu.GobeletClick();
+    tiquer(7);
     ASSERT_FALSE(jeu.lancerEnCours());
 }
 
-void JeuTest::lancer(std::array<int, 3> faces) {
-    for (int de = 1; de <= 3; ++de) {
-        if (jeu.fenetre().ecarte[de]) {
-            faces[static_cast<std::size_t>(de - 1)] = 0;
-        }
-    }
-    horloge.ms = graineDonnant(faces);
-    ASSERT_TRUE(jeu.gobeletCliquable());
-    jeu.GobeletClick();
-    finirLeLancer();
-}
-
-void JeuTest::jouerTour(std::array<int, 3> faces) {
+void JeuTest::jouerTour(Faces faces) {
     lancer(faces);
     ASSERT_TRUE(jeu.butStopCliquable());
     jeu.ButStopClick();
+}
+
+void JeuTest::laisserJouerOrdy() {
+    for (int tick = 0; tick < 40 && jeu.ordyJoue() && !jeu.enAttenteBoite(); ++tick) {
+        jeu.TempoTimer();
+    }
+    ASSERT_TRUE(!jeu.ordyJoue() || jeu.enAttenteBoite());
 }
 
 std::vector<regles::Effet> JeuTest::fermerLesBoites() {

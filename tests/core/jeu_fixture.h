@@ -7,43 +7,46 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <deque>
+#include <vector>
 
 namespace tavlo::tour {
 
-// A clock the test sets: the time of day seeds the next throw.
-class HorlogeFixe : public Horloge {
+using Faces = std::array<int, 3>;
+
+// The first seed whose throw gives dice 1, 2, 3 these faces; 0 accepts any face.
+std::uint32_t graineDonnant(Faces voulues);
+
+// Dice written in advance. Every throw reads the clock once, to seed the generator, so the clock
+// hands out the seeds of the coming throws in order; with none left it reads midnight.
+class DesPrevus final : public Horloge {
 public:
-    std::uint32_t ms = 0;
-    std::uint32_t millisecondesDuJour() const override { return ms; }
+    void prevoir(Faces faces) { m_graines.push_back(graineDonnant(faces)); }
+    void prevoirHeure(std::uint32_t ms) { m_graines.push_back(ms); }
+    std::uint32_t millisecondesDuJour() const override;
+
+private:
+    mutable std::deque<std::uint32_t> m_graines;
 };
-
-// The faces of a throw seeded with `graine`: frame 7's draws for the dice in play.
-std::array<int, 3> facesDeLaGraine(std::uint32_t graine);
-
-// The first seed from `depuis` whose throw gives the wanted faces to the dice in play; a die set
-// aside (0 in `voulues`) may get anything.
-std::uint32_t graineDonnant(std::array<int, 3> voulues, std::uint32_t depuis = 0);
 
 int compterJetons(const regles::Jetons& j);
 
-// Eleven tokens in all, the players' slots filled from slot 1, the pot from slot 11 downward.
+// Eleven tokens in all, the players' slots filled from slot 1, the pot emptied from slot 1.
 testing::AssertionResult jetonsCoherents(const regles::EtatJeu& e);
 
 // A game driven as the window drives it: clicks, ticks and closed boxes.
 class JeuTest : public testing::Test {
 protected:
-    HorlogeFixe horloge;
-    Jeu jeu{horloge};
+    DesPrevus des;
+    Jeu jeu{des};
 
     void SetUp() override { jeu.FormCreate(); }
-
-    // Ticks until the throw that animates has ended.
-    void finirLeLancer();
-    // Clicks the cup so that the dice in play show `faces`, and waits for the throw to end.
-    void lancer(std::array<int, 3> faces);
-    // One whole turn: the throws, then the pass.
-    void jouerTour(std::array<int, 3> faces);
+    void tiquer(int ticks);
+    // The player at the cup throws these faces (a die set aside keeps its own) and waits.
+    void lancer(Faces faces);
+    void jouerTour(Faces faces);
+    // Ticks while ORDY plays, until it hands the turn over or a box holds the game.
+    void laisserJouerOrdy();
     // Takes the queued effects and closes every box among them, as a player would.
     std::vector<regles::Effet> fermerLesBoites();
 };

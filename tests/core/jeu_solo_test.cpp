@@ -10,133 +10,126 @@ using regles::JouerSon;
 using regles::Son;
 using regles::TypeBoite;
 
+const std::vector<Effet> A_MOI{
+    AfficherBoite{TypeBoite::Personnalise, "C'est à moi de relancer..."}};
+
 class PartieSolo : public JeuTest {
 protected:
     void SetUp() override {
         JeuTest::SetUp();
         jeu.MenuNouvelleClick();
         jeu.unJoueur("PAUL");
-        jeu.MenuSonClick(); // throws are silent, so the effects show only what matters here
-    }
-
-    // Ticks until ORDY is waiting for something else than a tick, at most `maxi` ticks.
-    int tiquerTantQueOrdyJoue(int maxi = 40) {
-        int ticks = 0;
-        while (jeu.ordyJoue() && !jeu.enAttenteBoite() && ticks < maxi) {
-            jeu.TempoTimer();
-            ++ticks;
-        }
-        return ticks;
+        jeu.MenuSonClick(); // silent throws: the effects show only the messages
     }
 };
 
-TEST_F(PartieSolo, OrdyAuChargementLanceUneFoisFaitSaPauseEtPasse) {
-    lancer({4, 2, 1});
-    horloge.ms = graineDonnant({5, 3, 2});
+// A round against ORDY, with every position it can be in: second and first in the loading phase,
+// second and first in the replay of a tie, first with three throws.
+TEST_F(PartieSolo, UneMancheContreOrdy) {
+    // Hand 1: ORDY, second, throws at once, pauses two ticks, loses and says so.
+    lancer({5, 3, 2});
+    des.prevoir({5, 3, 1});
     jeu.ButStopClick();
     EXPECT_EQ(jeu.etiJoueur(), "ORDY");
-    ASSERT_TRUE(jeu.ordyJoue());
-    ASSERT_TRUE(jeu.lancerEnCours()) << "ORDY throws as soon as the turn is his";
+    EXPECT_TRUE(jeu.lancerEnCours()) << "ORDY throws as soon as the turn is his";
+    tiquer(8);
+    EXPECT_EQ(jeu.etat().Valeur, 531);
+    EXPECT_TRUE(jeu.prendreEffets().empty()) << "the pause lasts two ticks";
+    tiquer(1);
+    EXPECT_EQ(jeu.prendreEffets(), A_MOI);
+    EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 1);
+    tiquer(3);
+    EXPECT_FALSE(jeu.lancerEnCours()) << "ORDY opens the next hand only once the box is closed";
 
-    // The human's controls take nothing while ORDY plays.
-    const Fenetre avant = jeu.fenetre();
-    jeu.GobeletClick();
-    jeu.De1Click();
-    jeu.ButStopClick();
-    EXPECT_EQ(jeu.fenetre(), avant);
-
-    for (int tick = 0; tick < 7; ++tick) {
-        jeu.TempoTimer();
-    }
-    EXPECT_FALSE(jeu.lancerEnCours());
-    EXPECT_EQ(jeu.etat().Valeur, 532);
-    jeu.TempoTimer();
-    EXPECT_TRUE(jeu.ordyJoue()) << "the pause lasts two ticks";
-    jeu.TempoTimer();
-    EXPECT_FALSE(jeu.lancerEnCours());
-
-    // ORDY lost its hand as second player: it says so before opening the next one.
-    EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 10);
-    const std::vector<Effet> aMoi{
-        AfficherBoite{TypeBoite::Personnalise, "C'est à moi de relancer..."}};
-    EXPECT_EQ(jeu.prendreEffets(), aMoi);
-    EXPECT_TRUE(jeu.ordyJoue());
-    EXPECT_TRUE(jeu.enAttenteBoite());
-    for (int tick = 0; tick < 5; ++tick) {
-        jeu.TempoTimer();
-    }
-    EXPECT_FALSE(jeu.lancerEnCours()) << "nothing starts under the box";
-    EXPECT_TRUE(jeu.etat().TopTempo);
+    // Hand 2: ORDY opens with one throw; the tick raised under the box draws its first frame.
+    des.prevoir({6, 5, 2});
     jeu.BoiteFermee();
-    EXPECT_TRUE(jeu.lancerEnCours());
-    EXPECT_EQ(jeu.etat().CptAnim, 2) << "the tick raised under the box draws the first frame";
-}
-
-TEST_F(PartieSolo, PartieJusquALaFinDeLaManche) {
-    // Hand 1: ORDY loses ten tokens from the pot.
-    lancer({4, 2, 1});
-    horloge.ms = graineDonnant({5, 3, 2});
-    jeu.ButStopClick();
-    tiquerTantQueOrdyJoue();
-    ASSERT_TRUE(jeu.enAttenteBoite());
-
-    // Hand 2: ORDY opens as soon as the box is closed, throws 652 once and passes; Paul beats it
-    // and ORDY takes the pot's last token.
-    horloge.ms = graineDonnant({6, 5, 2});
-    fermerLesBoites();
-    tiquerTantQueOrdyJoue();
-    EXPECT_EQ(jeu.etat().ValeurPremier, 652);
+    EXPECT_EQ(jeu.etat().CptAnim, 2);
+    tiquer(7);
+    EXPECT_TRUE(jeu.ordyJoue()) << "every pause lasts two ticks";
+    tiquer(1);
     EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_EQ(jeu.etiJoueur(), "PAUL");
-    EXPECT_TRUE(jeu.gobeletCliquable());
-    jeu.prendreEffets();
-    lancer({6, 5, 4});
+    EXPECT_EQ(jeu.etat().ValeurPremier, 652);
+    // Paul beats it: ORDY, first, takes a token, says nothing and opens the next hand at once.
+    lancer({6, 5, 3});
+    des.prevoir({4, 2, 1});
     jeu.ButStopClick();
-    EXPECT_TRUE(jeu.etat().MancheFinie);
+    EXPECT_TRUE(jeu.prendreEffets().empty());
+    EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 2);
+    EXPECT_TRUE(jeu.lancerEnCours());
+
+    // Hand 3: Paul loses the pot's last nine tokens and opens the unloading phase.
+    laisserJouerOrdy();
+    jouerTour({5, 3, 2});
+    EXPECT_FALSE(jeu.etat().Charge);
+    EXPECT_EQ(compterJetons(jeu.etat().Jetons1), 9);
+    EXPECT_EQ(jeu.etiJoueur(), "PAUL");
+
+    // Hand 4: Paul throws once, so ORDY may throw once; equal values with no throw to spare tie.
+    lancer({6, 5, 2});
+    des.prevoir({6, 5, 2});
+    jeu.ButStopClick();
+    laisserJouerOrdy();
+    EXPECT_TRUE(jeu.etiReposVisible());
+    EXPECT_EQ(jeu.etiJoueur(), "PAUL");
+
+    // Hand 5, the replay: ORDY, second, has one throw; it loses and says so.
+    lancer({6, 5, 3});
+    des.prevoir({6, 5, 2});
+    jeu.ButStopClick();
+    tiquer(9);
+    EXPECT_EQ(jeu.prendreEffets(), A_MOI);
+    EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 3);
+
+    // Hand 6: ORDY, first with three throws, keeps the 1 of 531, then stops on 421.
+    des.prevoir({5, 3, 1});
+    des.prevoir({4, 2, 1});
+    jeu.BoiteFermee();
+    tiquer(7);
+    EXPECT_FALSE(jeu.fenetre().ecarte[3]) << "ORDY decides at the end of its pause";
+    tiquer(1);
+    EXPECT_TRUE(jeu.fenetre().ecarte[3]);
+    EXPECT_EQ(jeu.fenetre().imageSelectDe[3], 1);
+    EXPECT_EQ(jeu.etat().CptAnim, 2)
+        << "the pause's second tick draws the next throw's first frame";
+    laisserJouerOrdy();
+    EXPECT_EQ(jeu.etat().ValeurPremier, 421);
+    EXPECT_FALSE(jeu.fenetre().ecarte[3]);
+    EXPECT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:2");
+    // Paul matches it with his last throw: a tie, and ORDY opens the replay at once.
+    lancer({6, 5, 2});
+    lancer({4, 2, 1});
+    des.prevoir({5, 3, 1});
+    jeu.ButStopClick();
+    EXPECT_TRUE(jeu.etiReposVisible());
+    EXPECT_TRUE(jeu.lancerEnCours());
+
+    // Hand 7, the replay: ORDY, first, throws 531 once and keeps nothing.
+    laisserJouerOrdy();
+    EXPECT_EQ(jeu.etat().ValeurPremier, 531);
+    EXPECT_FALSE(jeu.fenetre().ecarte[3]);
+    EXPECT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:1");
+    // Paul wins the tied stake of ten, and ORDY receives his last eight tokens: the round is over.
+    jouerTour({5, 3, 2});
     EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 11);
-    EXPECT_EQ(jeu.etat().Manches1, 1);
     EXPECT_EQ(fermerLesBoites(),
               (std::vector<Effet>{
                   JouerSon{Son::BRAVO},
                   AfficherBoite{TypeBoite::Information, "Bravo PAUL!\r\rUne autre manche ?"}}));
-    EXPECT_FALSE(jeu.ordyJoue()) << "ORDY does not play once the round is over";
+    EXPECT_FALSE(jeu.ordyJoue());
     EXPECT_FALSE(jeu.gobeletCliquable());
 }
 
-TEST_F(PartieSolo, OrdyGagneLaMancheEtSeVante) {
-    lancer({5, 3, 2});
-    horloge.ms = graineDonnant({4, 2, 1});
-    jeu.ButStopClick();
-    tiquerTantQueOrdyJoue();
-    EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_TRUE(jeu.prendreEffets().empty()) << "ORDY won: no message";
-    EXPECT_EQ(jeu.etiJoueur(), "PAUL");
-    lancer({5, 3, 2});
-    horloge.ms = graineDonnant({4, 2, 1});
-    jeu.ButStopClick();
-    tiquerTantQueOrdyJoue();
-    EXPECT_EQ(jeu.etat().Manches2, 1);
-    EXPECT_EQ(
-        fermerLesBoites(),
-        (std::vector<Effet>{JouerSon{Son::MEILLEUR},
-                            AfficherBoite{TypeBoite::Information,
-                                          "Je suis vraiment le meilleur!\r\rUne autre manche ?"}}));
-}
-
-TEST_F(PartieSolo, NouvellePartieArreteOrdyProprement) {
-    lancer({4, 2, 1});
-    jeu.ButStopClick();
+TEST_F(PartieSolo, NouvellePartieArreteOrdy) {
+    jouerTour({4, 2, 1});
     ASSERT_TRUE(jeu.ordyJoue());
-    jeu.TempoTimer();
+    tiquer(8);
     jeu.MenuNouvelleClick();
     EXPECT_FALSE(jeu.ordyJoue());
     EXPECT_FALSE(jeu.lancerEnCours());
     EXPECT_EQ(jeu.etiJoueur(), "PAUL");
+    tiquer(20);
     EXPECT_TRUE(jeu.gobeletCliquable());
-    EXPECT_EQ(jeu.nomJoueur(Siege::Deux), "ORDY") << "the mode carries over";
-    for (int tick = 0; tick < 20; ++tick) {
-        jeu.TempoTimer();
-    }
     EXPECT_EQ(jeu.etat().ValeurPremier, 0);
     EXPECT_TRUE(jetonsCoherents(jeu.etat()));
 }
