@@ -8,22 +8,19 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <vector>
 
 namespace tavlo::tour {
 
 using Faces = std::array<int, 3>;
 
-// The first seed whose throw gives dice 1, 2, 3 these faces; 0 accepts any face.
-std::uint32_t graineDonnant(Faces voulues);
-
 // Dice written in advance. Every throw reads the clock once, to seed the generator, so the clock
-// hands out the seeds of the coming throws in order; with none left it reads midnight.
+// hands out the seeds of the coming throws in order; with none left it reads `heure`.
 class DesPrevus final : public Horloge {
 public:
-    void prevoir(Faces faces) { m_graines.push_back(graineDonnant(faces)); }
+    void prevoir(Faces faces); // a die set aside keeps its own face whatever is written here
     void prevoirHeure(std::uint32_t ms) { m_graines.push_back(ms); }
     std::uint32_t millisecondesDuJour() const override;
+    std::uint32_t heure = 0;
 
 private:
     mutable std::deque<std::uint32_t> m_graines;
@@ -41,14 +38,28 @@ protected:
     Jeu jeu{des};
 
     void SetUp() override { jeu.FormCreate(); }
-    void tiquer(int ticks);
-    // The player at the cup throws these faces (a die set aside keeps its own) and waits.
-    void lancer(Faces faces);
-    void jouerTour(Faces faces);
+    void tiquer(int ticks) {
+        for (int tick = 0; tick < ticks; ++tick) {
+            jeu.TempoTimer();
+        }
+    }
+    // The player at the cup throws these faces and waits for the dice to settle.
+    void lancer(Faces faces) {
+        ASSERT_TRUE(jeu.gobeletCliquable());
+        des.prevoir(faces);
+        jeu.GobeletClick();
+        tiquer(7);
+    }
+    void jouerTour(Faces faces) {
+        lancer(faces);
+        jeu.ButStopClick();
+    }
     // Ticks while ORDY plays, until it hands the turn over or a box holds the game.
-    void laisserJouerOrdy();
-    // Takes the queued effects and closes every box among them, as a player would.
-    std::vector<regles::Effet> fermerLesBoites();
+    void laisserJouerOrdy() {
+        for (int tick = 0; tick < 40 && jeu.ordyJoue() && !jeu.enAttenteBoite(); ++tick) {
+            jeu.TempoTimer();
+        }
+    }
 };
 
 } // namespace tavlo::tour

@@ -12,13 +12,6 @@ namespace {
 constexpr int SEMENCES = 40;
 constexpr int PAS_PAR_SEMENCE = 25'000;
 
-// Any time of day, so that every throw draws other faces.
-class HorlogeAuHasard final : public Horloge {
-public:
-    std::uint32_t ms = 0;
-    std::uint32_t millisecondesDuJour() const override { return ms; }
-};
-
 struct Instantane {
     regles::EtatJeu etat;
     Fenetre fenetre;
@@ -27,45 +20,37 @@ struct Instantane {
 
 class Singe : public testing::TestWithParam<int> {
 protected:
-    HorlogeAuHasard horloge;
-    Jeu jeu{horloge};
+    DesPrevus des; // nothing written in advance: every throw reads a random time of day
+    Jeu jeu{des};
     std::mt19937 alea;
     bool commence = false;
 
     int tirer(int n) { return std::uniform_int_distribution<int>(0, n - 1)(alea); }
 
-    std::string nomAuHasard() {
-        static const std::array<std::string, 4> noms{"PAUL", "MARIE", "  ", "ÉLODIE"};
-        return noms[static_cast<std::size_t>(tirer(4))];
-    }
-
-    // A click on one of the human's controls: mostly one that takes clicks now, so that games go
-    // on to their end, sometimes any of them, enabled or not.
+    // A click on one of the human's controls, mostly on one that takes clicks now, so that games
+    // go on to their end, sometimes on any of them, enabled or not.
     void cliquer() {
-        const std::array<bool, 8> prend{jeu.gobeletCliquable(),   jeu.deCliquable(1),
-                                        jeu.deCliquable(2),       jeu.deCliquable(3),
-                                        jeu.selectDeCliquable(1), jeu.selectDeCliquable(2),
-                                        jeu.selectDeCliquable(3), jeu.butStopCliquable()};
         static constexpr std::array<void (Jeu::*)(), 8> clics{
             &Jeu::GobeletClick,   &Jeu::De1Click,       &Jeu::De2Click,       &Jeu::De3Click,
             &Jeu::SelectDe1Click, &Jeu::SelectDe2Click, &Jeu::SelectDe3Click, &Jeu::ButStopClick};
-        std::vector<std::size_t> cliquables;
-        for (std::size_t i = 0; i < prend.size(); ++i) {
-            if (prend[i]) {
-                cliquables.push_back(i);
-            }
+        const bool nImporteLequel = tirer(4) == 0;
+        int element = tirer(8);
+        for (int essai = 0; essai < 12 && !nImporteLequel && !prendClic(element); ++essai) {
+            element = tirer(8);
         }
-        const std::size_t element =
-            !cliquables.empty() && tirer(4) != 0
-                ? cliquables[static_cast<std::size_t>(tirer(static_cast<int>(cliquables.size())))]
-                : static_cast<std::size_t>(tirer(8));
-        (jeu.*clics[element])();
+        (jeu.*clics[static_cast<std::size_t>(element)])();
+    }
+    bool prendClic(int element) const {
+        return element == 0   ? jeu.gobeletCliquable()
+               : element <= 3 ? jeu.deCliquable(element)
+               : element <= 6 ? jeu.selectDeCliquable(element - 3)
+                              : jeu.butStopCliquable();
     }
 
     // One input, chosen the way a restless player would: mostly ticks and clicks, now and then a
     // menu command at any moment.
     void unPas() {
-        horloge.ms = static_cast<std::uint32_t>(tirer(86'400'000));
+        des.heure = static_cast<std::uint32_t>(tirer(86'400'000));
         const bool occupe = jeu.lancerEnCours() || jeu.ordyJoue() || jeu.enAttenteBoite();
         const Instantane avant{jeu.etat(), jeu.fenetre()};
         const int choix = tirer(10'000);
@@ -86,12 +71,12 @@ protected:
             commence = true;
         } else if (choix < 9'930) {
             jeu.MenuNouvelleClick();
+            // The names dialog, now and then cancelled; two humans may share a name.
+            const std::string nom = tirer(4) == 0 ? "" : "PAUL";
             if (tirer(2) == 0) {
-                jeu.unJoueur(tirer(4) == 0 ? std::nullopt : std::optional(nomAuHasard()));
+                jeu.unJoueur(nom.empty() ? std::nullopt : std::optional(nom));
             } else {
-                jeu.deuxJoueurs(tirer(4) == 0
-                                    ? std::nullopt
-                                    : std::optional(std::pair(nomAuHasard(), nomAuHasard())));
+                jeu.deuxJoueurs(nom.empty() ? std::nullopt : std::optional(std::pair(nom, nom)));
             }
         } else if (choix < 9'940) {
             jeu.BoiteOuverte(); // the rounds won, the names dialog or the about box
