@@ -140,17 +140,6 @@ const FinDeManche FINS[] = {
 
 INSTANTIATE_TEST_SUITE_P(Messages, FinsDeManche, testing::ValuesIn(FINS));
 
-TEST_F(Repartition, OrdySecondNAnnonceQueLaMainPerdue) {
-    p.etat.ModeSolo = true;
-    p.noms = {"PAUL", "ORDY"};
-    regler(532, 533);
-    regler(532, 532);
-    EXPECT_TRUE(p.effets.empty()) << "ORDY second that wins or ties says nothing";
-    regler(653, 652);
-    EXPECT_EQ(p.effets, (std::vector<Effet>{
-                            AfficherBoite{TypeBoite::Personnalise, "C'est à moi de relancer..."}}));
-}
-
 // What broke: with two humans of the same name, every hand was paid to player 2 whoever won.
 TEST_F(Repartition, DeuxJoueursDuMemeNomSontPayesSelonLeurPlace) {
     p.noms = {"PAUL", "PAUL"};
