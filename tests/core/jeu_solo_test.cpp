@@ -33,7 +33,7 @@ protected:
 TEST_F(PartieSolo, UneMancheContreOrdy) {
     // Hand 1: ORDY throws at once, pauses two ticks, loses as second and says so.
     lancer({5, 3, 2});
-    passerAOrdy({{5, 3, 1}});
+    passerAOrdy({{1, 3, 5}});
     EXPECT_TRUE(jeu.lancerEnCours());
     tiquer(8);
     EXPECT_TRUE(jeu.prendreEffets().empty()) << "the pause lasts two ticks";
@@ -72,29 +72,29 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     EXPECT_EQ(jeu.prendreEffets(), A_MOI);
 
     // Hand 6: ORDY, first with three throws and three tokens, keeps the 1 of 531, stops on 421.
-    des.prevoir({5, 3, 1});
-    des.prevoir({4, 2, 1});
+    des.prevoir({1, 3, 5});
+    des.prevoir({1, 4, 2});
     jeu.BoiteFermee();
     tiquer(7);
-    EXPECT_FALSE(jeu.fenetre().ecarte[3]) << "ORDY decides at the end of its pause";
+    EXPECT_FALSE(jeu.fenetre().ecarte[1]) << "ORDY decides at the end of its pause";
     tiquer(1);
-    EXPECT_TRUE(jeu.fenetre().ecarte[3]);
-    EXPECT_EQ(jeu.fenetre().imageSelectDe[3], 1);
+    EXPECT_TRUE(jeu.fenetre().ecarte[1]);
+    EXPECT_EQ(jeu.fenetre().imageSelectDe[1], 1);
     EXPECT_EQ(jeu.etat().CptAnim, 2)
         << "the pause's second tick draws the next throw's first frame";
     laisserJouerOrdy();
     EXPECT_EQ(jeu.etat().ValeurPremier, 421);
-    EXPECT_FALSE(jeu.fenetre().ecarte[3]);
+    EXPECT_FALSE(jeu.fenetre().ecarte[1]);
     // Paul matches it with his last throw: a tie, and ORDY opens the replay at once.
     lancer({6, 5, 2});
     lancer({4, 2, 1});
-    passerAOrdy({{5, 3, 1}});
+    passerAOrdy({{1, 3, 5}});
     EXPECT_TRUE(jeu.lancerEnCours());
 
     // Hand 7, the replay: ORDY, first, throws 531 once and keeps nothing.
     laisserJouerOrdy();
     EXPECT_EQ(jeu.etat().ValeurPremier, 531);
-    EXPECT_FALSE(jeu.fenetre().ecarte[3]);
+    EXPECT_FALSE(jeu.fenetre().ecarte[1]);
     EXPECT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:1");
     // Paul wins the tied stake of ten: ORDY receives his last eight tokens and the round is over.
     jouerTour({5, 3, 2});
