@@ -105,16 +105,5 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     EXPECT_FALSE(jeu.gobeletCliquable());
 }
 
-TEST_F(PartieSolo, NouvellePartieArreteOrdy) {
-    jouerTour({4, 2, 1});
-    tiquer(8);
-    jeu.MenuNouvelleClick();
-    EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_FALSE(jeu.lancerEnCours());
-    tiquer(20);
-    EXPECT_TRUE(jeu.gobeletCliquable());
-    EXPECT_EQ(jeu.etat().ValeurPremier, 0);
-}
-
 } // namespace
 } // namespace tavlo::tour

@@ -12,12 +12,6 @@ namespace {
 constexpr int SEMENCES = 40;
 constexpr int PAS_PAR_SEMENCE = 25'000;
 
-struct Instantane {
-    regles::EtatJeu etat;
-    Fenetre fenetre;
-    bool operator==(const Instantane&) const = default;
-};
-
 class Singe : public testing::TestWithParam<int> {
 protected:
     DesPrevus des; // nothing written in advance: every throw reads a random time of day
@@ -52,7 +46,8 @@ protected:
     void unPas() {
         des.heure = static_cast<std::uint32_t>(tirer(86'400'000));
         const bool occupe = jeu.lancerEnCours() || jeu.ordyJoue() || jeu.enAttenteBoite();
-        const Instantane avant{jeu.etat(), jeu.fenetre()};
+        const regles::EtatJeu etatAvant = jeu.etat();
+        const Fenetre fenetreAvant = jeu.fenetre();
         const int choix = tirer(10'000);
         if (jeu.enAttenteBoite() && choix < 3'000) {
             jeu.BoiteFermee();
@@ -61,8 +56,9 @@ protected:
         } else if (choix < 9'900 && !(jeu.etat().MancheFinie && choix > 9'500)) {
             cliquer();
             if (occupe) {
-                ASSERT_EQ((Instantane{jeu.etat(), jeu.fenetre()}), avant)
-                    << "a click was taken while the dice rolled, ORDY played or a box was open";
+                // No click is taken while the dice roll, ORDY plays or a box is open.
+                ASSERT_EQ(jeu.etat(), etatAvant);
+                ASSERT_EQ(jeu.fenetre(), fenetreAvant);
             }
         } else if (jeu.enAttenteBoite()) {
             jeu.TempoTimer(); // a modal box leaves the menu out of reach
