@@ -46,9 +46,7 @@ Decision attendue(std::string_view garde) {
 // once with two throws left after this one, once with exactly one.
 struct LignePremier {
     int des;
-    const char* deuxCoups;
-    const char* unCoup;
-    const char* garde;
+    const char *deuxCoups, *unCoup, *garde;
 };
 
 class DecisionPremier : public testing::TestWithParam<LignePremier> {};
@@ -98,9 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Regles, DecisionPremier, testing::ValuesIn(LIGNES_PREMI
 
 // ORDY second, against the first player's value.
 struct LigneSecond {
-    int premier;
-    int des;
-    int jetons;
+    int premier, des, jetons;
     const char* garde;
 };
 
