@@ -10,7 +10,7 @@ namespace tavlo::tour {
 namespace {
 
 constexpr int SEMENCES = 40;
-constexpr int PAS_PAR_SEMENCE = 25'000;
+constexpr int PAS_PAR_SEMENCE = 10'000;
 
 class Singe : public testing::TestWithParam<int> {
 protected:
