@@ -148,12 +148,13 @@ TEST_F(DeuxJoueurs, NouvellePartieAnnuleLeLancerEtLEgaliteEnCours) {
     EXPECT_EQ(jeu.etat().NumLancer, 1) << "the cancelled throw is not counted";
 }
 
-// Marie takes ten tokens from the pot, then the last one: Paul wins the round. Nothing more is
-// played until a new game, which keeps the rounds won.
+// Marie, holding ten tokens, passes with a throw to spare and loses Paul's last token: Paul wins
+// the round. Nothing more is played until a new game, which keeps the rounds won.
 TEST_F(DeuxJoueurs, FinDeMancheEntreDeuxHumains) {
-    for (const Faces& faces : {Faces{4, 2, 1}, {5, 3, 2}, {5, 3, 2}, {4, 2, 1}}) {
-        jouerTour(faces);
-    }
+    jusquAuDechargement();
+    lancer({6, 5, 2});
+    jouerTour({4, 2, 1});
+    jouerTour({5, 3, 2});
     ASSERT_TRUE(jeu.enAttenteBoite());
     jeu.BoiteFermee();
     EXPECT_FALSE(jeu.gobeletCliquable());
