@@ -121,9 +121,12 @@ INSTANTIATE_TEST_SUITE_P(Des, ClicsDes,
 
 TEST_F(DeuxJoueurs, NouvellePartieEnPleinTourRepartAuPropre) {
     jusquAuDechargement();
-    jouerTour({6, 5, 2});
+    lancer({6, 5, 2});
+    jouerTour({6, 5, 3}); // Paul throws twice, so Marie may too
     lancer({3, 3, 1});
     jeu.De1Click();
+    ASSERT_TRUE(jeu.fenetre().ecarte[1]);
+    ASSERT_EQ(jeu.fenetre().etiLancer, "Lancer n° 2");
     jeu.MenuNouvelleClick();
     EXPECT_FALSE(jeu.butStopCliquable()) << "the first player must throw before passing";
     EXPECT_FALSE(jeu.fenetre().ecarte[1]);
