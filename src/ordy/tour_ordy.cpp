@@ -39,24 +39,20 @@ bool TourOrdy::avancer() {
         m_table.remettreEnJeu();
         e.PremierTop = false;
         e.TopTempo = false;
-        m_etape = Etape::PauseDebut;
+        m_etape = Etape::Pause;
         return true;
 
-    case Etape::PauseDebut:
+    case Etape::Pause: {
+        if (!e.TopTempo) {
+            return false;
+        }
         // The first tick of the pause is consumed; the pause ends at the second one.
-        if (!e.TopTempo) {
-            return false;
+        if (!e.PremierTop) {
+            e.TopTempo = false;
+            e.PremierTop = true;
+            return true;
         }
-        e.TopTempo = false;
-        e.PremierTop = true;
-        m_etape = Etape::PauseFin;
-        return true;
-
-    case Etape::PauseFin: {
         // The second tick stays raised, so the next throw draws its first frame at once.
-        if (!e.TopTempo) {
-            return false;
-        }
         m_etape = Etape::AvantLancer;
         // After the last throw allowed ORDY decides nothing and sets nothing aside.
         if (e.CoupsRestants <= 0) {

@@ -34,7 +34,7 @@ public:
     bool avancer();
 
 private:
-    enum class Etape { Inactive, AvantLancer, Lancer, PauseDebut, PauseFin };
+    enum class Etape { Inactive, AvantLancer, Lancer, Pause };
 
     Table& m_table;
     Etape m_etape = Etape::Inactive;

@@ -20,11 +20,6 @@ std::int32_t rangDe(std::int32_t valeur) {
     return c ? c->rang : RANG_ORDINAIRE;
 }
 
-std::int32_t jetonsDe(std::int32_t valeur) {
-    const Combinaison* c = chercher(valeur);
-    return c ? c->jetons : 1;
-}
-
 std::int32_t valeurDe(std::int32_t a, std::int32_t b, std::int32_t c) {
     std::array<std::int32_t, 3> faces{a, b, c};
     std::sort(faces.begin(), faces.end(), std::greater<>());

@@ -39,7 +39,6 @@ inline constexpr std::array<Combinaison, 16> TableCombinaisons{{
 inline constexpr std::int32_t RANG_ORDINAIRE = 17;
 
 std::int32_t rangDe(std::int32_t valeur);
-std::int32_t jetonsDe(std::int32_t valeur);
 
 // The faces of the three dice sorted from highest to lowest, read as a three-digit number.
 std::int32_t valeurDe(std::int32_t a, std::int32_t b, std::int32_t c);

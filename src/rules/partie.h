@@ -35,7 +35,6 @@ struct Partie {
     const std::string& nom(Siege s) const { return noms[static_cast<std::size_t>(s) - 1]; }
     std::string& nom(Siege s) { return noms[static_cast<std::size_t>(s) - 1]; }
     Jetons& jetons(Siege s) { return s == Siege::Un ? etat.Jetons1 : etat.Jetons2; }
-    const Jetons& jetons(Siege s) const { return s == Siege::Un ? etat.Jetons1 : etat.Jetons2; }
 
     // ORDY is player 2 of the one-player mode.
     bool estOrdy(Siege s) const { return etat.ModeSolo && s == Siege::Deux; }

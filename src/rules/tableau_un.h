@@ -12,7 +12,6 @@ namespace tavlo::regles {
 template <typename T, int N> class TableauUn {
 public:
     constexpr TableauUn() = default;
-    constexpr explicit TableauUn(const T& valeur) { m_valeurs.fill(valeur); }
 
     constexpr T& operator[](int k) { return m_valeurs.at(static_cast<std::size_t>(k - 1)); }
     constexpr const T& operator[](int k) const {

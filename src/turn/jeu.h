@@ -79,7 +79,6 @@ public:
     const regles::EtatJeu& etat() const { return m_partie.etat; }
     const Fenetre& fenetre() const { return m_fenetre; }
     const std::string& nomJoueur(Siege s) const { return m_partie.nom(s); }
-    std::optional<Siege> tour() const { return m_partie.tour; }
     std::string etiJoueur() const { return m_partie.etiJoueur(); }
     bool etiReposVisible() const { return m_partie.etiReposVisible(); }
     bool jetonVisible(Rangee rangee, int slot) const;

@@ -7,45 +7,59 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <deque>
 
 namespace tavlo::tour {
 
-// A clock the test sets: the time of day seeds the next throw.
-class HorlogeFixe : public Horloge {
+using Faces = std::array<int, 3>;
+
+// Dice written in advance. Every throw reads the clock once, to seed the generator, so the clock
+// hands out the seeds of the coming throws in order; with none left it reads `heure`.
+class DesPrevus final : public Horloge {
 public:
-    std::uint32_t ms = 0;
-    std::uint32_t millisecondesDuJour() const override { return ms; }
+    void prevoir(Faces faces); // a die set aside keeps its own face whatever is written here
+    void prevoirHeure(std::uint32_t ms) { m_graines.push_back(ms); }
+    std::uint32_t millisecondesDuJour() const override;
+    std::uint32_t heure = 0;
+
+private:
+    mutable std::deque<std::uint32_t> m_graines;
 };
-
-// The faces of a throw seeded with `graine`: frame 7's draws for the dice in play.
-std::array<int, 3> facesDeLaGraine(std::uint32_t graine);
-
-// The first seed from `depuis` whose throw gives the wanted faces to the dice in play; a die set
-// aside (0 in `voulues`) may get anything.
-std::uint32_t graineDonnant(std::array<int, 3> voulues, std::uint32_t depuis = 0);
 
 int compterJetons(const regles::Jetons& j);
 
-// Eleven tokens in all, the players' slots filled from slot 1, the pot from slot 11 downward.
+// Eleven tokens in all, the players' slots filled from slot 1, the pot emptied from slot 1.
 testing::AssertionResult jetonsCoherents(const regles::EtatJeu& e);
 
 // A game driven as the window drives it: clicks, ticks and closed boxes.
 class JeuTest : public testing::Test {
 protected:
-    HorlogeFixe horloge;
-    Jeu jeu{horloge};
+    DesPrevus des;
+    Jeu jeu{des};
 
     void SetUp() override { jeu.FormCreate(); }
-
-    // Ticks until the throw that animates has ended.
-    void finirLeLancer();
-    // Clicks the cup so that the dice in play show `faces`, and waits for the throw to end.
-    void lancer(std::array<int, 3> faces);
-    // One whole turn: the throws, then the pass.
-    void jouerTour(std::array<int, 3> faces);
-    // Takes the queued effects and closes every box among them, as a player would.
-    std::vector<regles::Effet> fermerLesBoites();
+    void tiquer(int ticks) {
+        for (int tick = 0; tick < ticks; ++tick) {
+            jeu.TempoTimer();
+        }
+    }
+    // The player at the cup throws these faces and waits for the dice to settle.
+    void lancer(Faces faces) {
+        ASSERT_TRUE(jeu.gobeletCliquable());
+        des.prevoir(faces);
+        jeu.GobeletClick();
+        tiquer(7);
+    }
+    void jouerTour(Faces faces) {
+        lancer(faces);
+        jeu.ButStopClick();
+    }
+    // Ticks while ORDY plays, until it hands the turn over or a box holds the game.
+    void laisserJouerOrdy() {
+        for (int tick = 0; tick < 40 && jeu.ordyJoue() && !jeu.enAttenteBoite(); ++tick) {
+            jeu.TempoTimer();
+        }
+    }
 };
 
 } // namespace tavlo::tour

@@ -6,9 +6,10 @@ namespace {
 
 using regles::AfficherBoite;
 using regles::Effet;
-using regles::JouerSon;
-using regles::Son;
 using regles::TypeBoite;
+
+const std::vector<Effet> A_MOI{
+    AfficherBoite{TypeBoite::Personnalise, "C'est à moi de relancer..."}};
 
 class PartieSolo : public JeuTest {
 protected:
@@ -16,129 +17,92 @@ protected:
         JeuTest::SetUp();
         jeu.MenuNouvelleClick();
         jeu.unJoueur("PAUL");
-        jeu.MenuSonClick(); // throws are silent, so the effects show only what matters here
+        jeu.MenuSonClick(); // silent throws: the effects show only the messages
     }
-
-    // Ticks until ORDY is waiting for something else than a tick, at most `maxi` ticks.
-    int tiquerTantQueOrdyJoue(int maxi = 40) {
-        int ticks = 0;
-        while (jeu.ordyJoue() && !jeu.enAttenteBoite() && ticks < maxi) {
-            jeu.TempoTimer();
-            ++ticks;
+    // Paul passes, and ORDY's throws are those written here.
+    void passerAOrdy(std::initializer_list<Faces> lancers) {
+        for (const Faces& faces : lancers) {
+            des.prevoir(faces);
         }
-        return ticks;
+        jeu.ButStopClick();
     }
 };
 
-TEST_F(PartieSolo, OrdyAuChargementLanceUneFoisFaitSaPauseEtPasse) {
-    lancer({4, 2, 1});
-    horloge.ms = graineDonnant({5, 3, 2});
-    jeu.ButStopClick();
-    EXPECT_EQ(jeu.etiJoueur(), "ORDY");
-    ASSERT_TRUE(jeu.ordyJoue());
-    ASSERT_TRUE(jeu.lancerEnCours()) << "ORDY throws as soon as the turn is his";
-
-    // The human's controls take nothing while ORDY plays.
-    const Fenetre avant = jeu.fenetre();
-    jeu.GobeletClick();
-    jeu.De1Click();
-    jeu.ButStopClick();
-    EXPECT_EQ(jeu.fenetre(), avant);
-
-    for (int tick = 0; tick < 7; ++tick) {
-        jeu.TempoTimer();
-    }
-    EXPECT_FALSE(jeu.lancerEnCours());
-    EXPECT_EQ(jeu.etat().Valeur, 532);
-    jeu.TempoTimer();
-    EXPECT_TRUE(jeu.ordyJoue()) << "the pause lasts two ticks";
-    jeu.TempoTimer();
-    EXPECT_FALSE(jeu.lancerEnCours());
-
-    // ORDY lost its hand as second player: it says so before opening the next one.
-    EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 10);
-    const std::vector<Effet> aMoi{
-        AfficherBoite{TypeBoite::Personnalise, "C'est à moi de relancer..."}};
-    EXPECT_EQ(jeu.prendreEffets(), aMoi);
-    EXPECT_TRUE(jeu.ordyJoue());
-    EXPECT_TRUE(jeu.enAttenteBoite());
-    for (int tick = 0; tick < 5; ++tick) {
-        jeu.TempoTimer();
-    }
-    EXPECT_FALSE(jeu.lancerEnCours()) << "nothing starts under the box";
-    EXPECT_TRUE(jeu.etat().TopTempo);
-    jeu.BoiteFermee();
+// A round against ORDY in every position: second and first in the loading phase and in the
+// replay of a tie, first with three throws.
+TEST_F(PartieSolo, UneMancheContreOrdy) {
+    // Hand 1: ORDY throws at once, pauses two ticks, loses as second and says so.
+    lancer({5, 3, 2});
+    passerAOrdy({{1, 3, 5}});
     EXPECT_TRUE(jeu.lancerEnCours());
-    EXPECT_EQ(jeu.etat().CptAnim, 2) << "the tick raised under the box draws the first frame";
-}
+    tiquer(8);
+    EXPECT_TRUE(jeu.prendreEffets().empty()) << "the pause lasts two ticks";
+    tiquer(4);
+    EXPECT_EQ(jeu.prendreEffets(), A_MOI);
+    EXPECT_FALSE(jeu.lancerEnCours()) << "ORDY opens the next hand only once the box is closed";
 
-TEST_F(PartieSolo, PartieJusquALaFinDeLaManche) {
-    // Hand 1: ORDY loses ten tokens from the pot.
+    // Hand 2: ORDY opens with one throw, whose first frame the tick raised under the box draws.
+    des.prevoir({6, 5, 2});
+    jeu.BoiteFermee();
+    EXPECT_EQ(jeu.etat().CptAnim, 2);
+    tiquer(7);
+    EXPECT_TRUE(jeu.ordyJoue()) << "every pause lasts two ticks";
+    tiquer(1);
+    // Paul beats its 652: ORDY, first, takes a token, says nothing and opens the next hand.
+    lancer({6, 5, 3});
+    passerAOrdy({{4, 2, 1}});
+    EXPECT_TRUE(jeu.prendreEffets().empty());
+    EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 2);
+    EXPECT_TRUE(jeu.lancerEnCours());
+
+    // Hand 3: Paul loses the pot's last nine tokens and opens the unloading phase.
+    laisserJouerOrdy();
+    jouerTour({5, 3, 2});
+    EXPECT_FALSE(jeu.etat().Charge);
+    // Hand 4: Paul throws once, so ORDY may throw once; equal values, no throw to spare: a tie.
+    lancer({6, 5, 2});
+    passerAOrdy({{6, 5, 2}});
+    laisserJouerOrdy();
+    EXPECT_TRUE(jeu.etiReposVisible());
+    EXPECT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:1");
+    // Hand 5, the replay: ORDY, second, has one throw; it loses and says so.
+    lancer({6, 5, 3});
+    passerAOrdy({{6, 5, 2}});
+    tiquer(9);
+    EXPECT_EQ(jeu.prendreEffets(), A_MOI);
+
+    // Hand 6: ORDY, first with three throws and three tokens, keeps the 1 of 531, stops on 421.
+    des.prevoir({1, 3, 5});
+    des.prevoir({1, 4, 2});
+    jeu.BoiteFermee();
+    tiquer(7);
+    EXPECT_FALSE(jeu.fenetre().ecarte[1]) << "ORDY decides at the end of its pause";
+    tiquer(1);
+    EXPECT_TRUE(jeu.fenetre().ecarte[1]);
+    EXPECT_EQ(jeu.fenetre().imageSelectDe[1], 1);
+    EXPECT_EQ(jeu.etat().CptAnim, 2)
+        << "the pause's second tick draws the next throw's first frame";
+    laisserJouerOrdy();
+    EXPECT_EQ(jeu.etat().ValeurPremier, 421);
+    EXPECT_FALSE(jeu.fenetre().ecarte[1]);
+    // Paul matches it with his last throw: a tie, and ORDY opens the replay at once.
+    lancer({6, 5, 2});
     lancer({4, 2, 1});
-    horloge.ms = graineDonnant({5, 3, 2});
-    jeu.ButStopClick();
-    tiquerTantQueOrdyJoue();
-    ASSERT_TRUE(jeu.enAttenteBoite());
+    passerAOrdy({{1, 3, 5}});
+    EXPECT_TRUE(jeu.lancerEnCours());
 
-    // Hand 2: ORDY opens as soon as the box is closed, throws 652 once and passes; Paul beats it
-    // and ORDY takes the pot's last token.
-    horloge.ms = graineDonnant({6, 5, 2});
-    fermerLesBoites();
-    tiquerTantQueOrdyJoue();
-    EXPECT_EQ(jeu.etat().ValeurPremier, 652);
-    EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_EQ(jeu.etiJoueur(), "PAUL");
-    EXPECT_TRUE(jeu.gobeletCliquable());
-    jeu.prendreEffets();
-    lancer({6, 5, 4});
-    jeu.ButStopClick();
-    EXPECT_TRUE(jeu.etat().MancheFinie);
+    // Hand 7, the replay: ORDY, first, throws 531 once and keeps nothing.
+    laisserJouerOrdy();
+    EXPECT_EQ(jeu.etat().ValeurPremier, 531);
+    EXPECT_FALSE(jeu.fenetre().ecarte[1]);
+    EXPECT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:1");
+    // Paul wins the tied stake of ten: ORDY receives his last eight tokens and the round is over.
+    jouerTour({5, 3, 2});
     EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 11);
-    EXPECT_EQ(jeu.etat().Manches1, 1);
-    EXPECT_EQ(fermerLesBoites(),
-              (std::vector<Effet>{
-                  JouerSon{Son::BRAVO},
-                  AfficherBoite{TypeBoite::Information, "Bravo PAUL!\r\rUne autre manche ?"}}));
-    EXPECT_FALSE(jeu.ordyJoue()) << "ORDY does not play once the round is over";
+    EXPECT_TRUE(jeu.enAttenteBoite());
+    jeu.BoiteFermee();
+    EXPECT_FALSE(jeu.ordyJoue());
     EXPECT_FALSE(jeu.gobeletCliquable());
-}
-
-TEST_F(PartieSolo, OrdyGagneLaMancheEtSeVante) {
-    lancer({5, 3, 2});
-    horloge.ms = graineDonnant({4, 2, 1});
-    jeu.ButStopClick();
-    tiquerTantQueOrdyJoue();
-    EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_TRUE(jeu.prendreEffets().empty()) << "ORDY won: no message";
-    EXPECT_EQ(jeu.etiJoueur(), "PAUL");
-    lancer({5, 3, 2});
-    horloge.ms = graineDonnant({4, 2, 1});
-    jeu.ButStopClick();
-    tiquerTantQueOrdyJoue();
-    EXPECT_EQ(jeu.etat().Manches2, 1);
-    EXPECT_EQ(
-        fermerLesBoites(),
-        (std::vector<Effet>{JouerSon{Son::MEILLEUR},
-                            AfficherBoite{TypeBoite::Information,
-                                          "Je suis vraiment le meilleur!\r\rUne autre manche ?"}}));
-}
-
-TEST_F(PartieSolo, NouvellePartieArreteOrdyProprement) {
-    lancer({4, 2, 1});
-    jeu.ButStopClick();
-    ASSERT_TRUE(jeu.ordyJoue());
-    jeu.TempoTimer();
-    jeu.MenuNouvelleClick();
-    EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_FALSE(jeu.lancerEnCours());
-    EXPECT_EQ(jeu.etiJoueur(), "PAUL");
-    EXPECT_TRUE(jeu.gobeletCliquable());
-    EXPECT_EQ(jeu.nomJoueur(Siege::Deux), "ORDY") << "the mode carries over";
-    for (int tick = 0; tick < 20; ++tick) {
-        jeu.TempoTimer();
-    }
-    EXPECT_EQ(jeu.etat().ValeurPremier, 0);
-    EXPECT_TRUE(jetonsCoherents(jeu.etat()));
 }
 
 } // namespace

@@ -1,43 +1,20 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "rules/partie.h"
 
+#include "jeu_fixture.h"
+
 #include <gtest/gtest.h>
 
 namespace tavlo::regles {
 namespace {
 
-int compter(const Jetons& j) {
-    int n = 0;
-    for (int k = 1; k <= NB_JETONS; ++k) {
-        n += j[k];
-    }
-    return n;
-}
-
-// Player slots are filled from slot 1, the pot from slot 11 downward, eleven tokens in all.
-void verifierJetons(const EtatJeu& e) {
-    EXPECT_EQ(compter(e.Pot) + compter(e.Jetons1) + compter(e.Jetons2), NB_JETONS);
-    for (int k = 1; k < NB_JETONS; ++k) {
-        EXPECT_FALSE(!e.Jetons1[k] && e.Jetons1[k + 1]) << "Jetons1 slot " << k;
-        EXPECT_FALSE(!e.Jetons2[k] && e.Jetons2[k + 1]) << "Jetons2 slot " << k;
-        EXPECT_FALSE(e.Pot[k] && !e.Pot[k + 1]) << "Pot slot " << k;
-    }
-}
+using tour::compterJetons;
 
 void donner(Jetons& j, int n) {
-    j.remplir(false);
-    for (int k = 1; k <= n; ++k) {
-        j[k] = true;
+    for (int k = 1; k <= NB_JETONS; ++k) {
+        j[k] = k <= n;
     }
 }
-
-struct Main {
-    int valeurPremier;
-    int valeur;
-    int coupsRestants;
-    Siege gagnant;
-    int mise;
-};
 
 class Repartition : public testing::Test {
 protected:
@@ -45,7 +22,6 @@ protected:
 
     void SetUp() override {
         p.noms = {"PAUL", "MARIE"};
-        p.etat.Charge = false;
         donner(p.etat.Jetons1, 5);
         donner(p.etat.Jetons2, 6);
     }
@@ -61,153 +37,112 @@ protected:
     }
 };
 
-class RepartitionMains : public Repartition, public testing::WithParamInterface<Main> {};
+struct Main {
+    int valeurPremier, valeur, coupsRestants;
+    Siege gagnant;
+    int mise;
+};
 
-TEST_P(RepartitionMains, LePerdantRecoitLaValeurDeLaMeilleureCombinaison) {
+class Mains : public Repartition, public testing::WithParamInterface<Main> {};
+
+// In the loading phase the loser takes from the pot what the better combination is worth.
+TEST_P(Mains, LePerdantRecoitCeQueVautLaMeilleureCombinaison) {
     const Main m = GetParam();
+    SCOPED_TRACE(testing::Message() << m.valeurPremier << " puis " << m.valeur);
+    p.etat.Charge = true;
+    donner(p.etat.Jetons1, 0);
+    donner(p.etat.Jetons2, 0);
+    p.etat.Pot.remplir(true);
     regler(m.valeurPremier, m.valeur, m.coupsRestants);
-    const Siege perdant = autre(m.gagnant);
-    EXPECT_EQ(p.tour, perdant) << "the loser opens the next hand";
-    EXPECT_EQ(compter(p.jetons(perdant)), (perdant == Siege::Un ? 5 : 6) + m.mise);
-    EXPECT_EQ(compter(p.jetons(m.gagnant)), (m.gagnant == Siege::Un ? 5 : 6) - m.mise);
+    EXPECT_EQ(p.tour, autre(m.gagnant)) << "the loser opens the next hand";
+    EXPECT_EQ(compterJetons(p.jetons(autre(m.gagnant))), m.mise);
+    EXPECT_EQ(compterJetons(p.etat.Pot), NB_JETONS - m.mise);
     EXPECT_EQ(p.etat.ValeurPremier, 0);
     EXPECT_EQ(p.etat.RangPremier, 0);
-    EXPECT_FALSE(p.etat.Repos);
     EXPECT_TRUE(p.effets.empty());
-    verifierJetons(p.etat);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Mains, RepartitionMains,
-    testing::Values(Main{411, 511, 0, Siege::Deux, 5}, Main{666, 311, 0, Siege::Deux, 3},
-                    Main{211, 654, 0, Siege::Un, 2}, Main{653, 652, 0, Siege::Un, 1},
-                    Main{221, 665, 0, Siege::Deux, 1}, Main{222, 211, 2, Siege::Un, 3},
-                    Main{432, 431, 1, Siege::Un, 2},
-                    Main{411, 411, 2, Siege::Deux, 4}, // equal, with throws to spare
-                    Main{652, 652, 1, Siege::Deux, 1}));
+// Equal values with throws to spare win the hand for the second player.
+const Main MAINS[] = {
+    {421, 111, 0, Siege::Un, 10},  {611, 111, 0, Siege::Deux, 7}, {611, 511, 0, Siege::Un, 6},
+    {411, 511, 0, Siege::Deux, 5}, {411, 666, 0, Siege::Un, 4},   {666, 311, 0, Siege::Deux, 3},
+    {222, 211, 0, Siege::Un, 3},   {211, 654, 0, Siege::Un, 2},   {321, 432, 0, Siege::Deux, 2},
+    {653, 652, 0, Siege::Un, 1},   {221, 665, 0, Siege::Deux, 1}, {432, 431, 1, Siege::Un, 2},
+    {411, 411, 2, Siege::Deux, 4}, {652, 652, 1, Siege::Deux, 1}};
 
-TEST_F(Repartition, EgaliteSansCoupRestantReporteLaMise) {
-    regler(652, 652, 0);
-    EXPECT_TRUE(p.etat.Repos);
+INSTANTIATE_TEST_SUITE_P(ParOrdreDeForce, Mains, testing::ValuesIn(MAINS));
+
+TEST_F(Repartition, LeChargementSArreteAuDernierJetonDuPot) {
+    p.etat.Charge = true;
+    donner(p.etat.Jetons2, 3);
+    p.etat.Pot[9] = p.etat.Pot[10] = p.etat.Pot[11] = true;
+    regler(421, 532);
+    EXPECT_EQ(compterJetons(p.etat.Jetons2), 6) << "three tokens left in the pot, seven never paid";
+    EXPECT_FALSE(p.etat.Charge);
+}
+
+TEST_F(Repartition, UneEgaliteReporteSaMiseSurLaMainRejouee) {
+    regler(421, 421);
     EXPECT_TRUE(p.etiReposVisible());
-    EXPECT_EQ(p.etat.MiseRepos, 1);
     EXPECT_EQ(p.etat.Valeur, 0);
     EXPECT_EQ(p.tour, Siege::Un) << "the first player of the tied hand opens the replay";
-    EXPECT_EQ(compter(p.etat.Jetons1), 5);
-    EXPECT_EQ(compter(p.etat.Jetons2), 6);
-
-    // The replay is won with 421 but pays only the carried stake.
-    regler(543, 421, 0);
-    EXPECT_FALSE(p.etat.Repos);
+    EXPECT_EQ(compterJetons(p.etat.Jetons1), 5);
+    regler(331, 331);
+    EXPECT_TRUE(p.etiReposVisible()) << "a second tie carries the first tie's stake again";
+    regler(331, 654); // Marie wins the replay and owes the ten of 421: all her six tokens
     EXPECT_FALSE(p.etiReposVisible());
-    EXPECT_EQ(compter(p.etat.Jetons1), 6) << "a tie on 652 carries one token, whatever wins next";
-    verifierJetons(p.etat);
+    EXPECT_EQ(compterJetons(p.etat.Jetons1), 11);
 }
 
-TEST_F(Repartition, DeuxEgalitesDeSuiteGardentLaPremiereMise) {
-    regler(421, 421, 0);
-    EXPECT_EQ(p.etat.MiseRepos, 10);
-    regler(331, 331, 0);
-    EXPECT_TRUE(p.etat.Repos);
-    EXPECT_EQ(p.etat.MiseRepos, 10) << "the second tie carries the first tie's stake";
-    regler(331, 654, 0);
-    EXPECT_EQ(compter(p.etat.Jetons1), 11) << "a replay won with 654 after a tie on 421 moves 10";
+struct FinDeManche {
+    bool solo;
+    Siege gagnant;
+    int manches1Avant, manches2Avant;
+    Son son;
+    const char* texte;
+};
+
+class FinsDeManche : public Repartition, public testing::WithParamInterface<FinDeManche> {};
+
+// The winner holds two tokens and gives them away: the loser holds eleven. ORDY, second, who
+// loses the round's last hand does not say that it throws next.
+TEST_P(FinsDeManche, LeVainqueurEstAnnonceAvecSonSon) {
+    const FinDeManche f = GetParam();
+    SCOPED_TRACE(f.texte);
+    p.etat.ModeSolo = f.solo;
+    p.noms = {"PAUL", f.solo ? "ORDY" : "MARIE"};
+    p.etat.Manches1 = f.manches1Avant;
+    p.etat.Manches2 = f.manches2Avant;
+    const bool un = f.gagnant == Siege::Un;
+    donner(p.etat.Jetons1, un ? 2 : 9);
+    donner(p.etat.Jetons2, un ? 9 : 2);
+    regler(un ? 421 : 532, un ? 532 : 421);
     EXPECT_TRUE(p.etat.MancheFinie);
+    EXPECT_EQ(compterJetons(p.jetons(f.gagnant)), 0);
+    EXPECT_EQ(p.etat.Manches1, f.manches1Avant + (un ? 1 : 0));
+    EXPECT_EQ(p.etat.Manches2, f.manches2Avant + (un ? 0 : 1));
+    EXPECT_EQ(p.effets, (std::vector<Effet>{JouerSon{f.son},
+                                            AfficherBoite{TypeBoite::Information, f.texte}}));
 }
 
-TEST_F(Repartition, ChargementPaieDepuisLePotEtSArreteAuDernierJeton) {
-    p.etat.Charge = true;
-    donner(p.etat.Jetons1, 5);
-    donner(p.etat.Jetons2, 3);
-    p.etat.Pot.remplir(false);
-    p.etat.Pot[9] = p.etat.Pot[10] = p.etat.Pot[11] = true;
-    regler(421, 532, 0);
-    EXPECT_EQ(compter(p.etat.Jetons2), 6) << "three tokens left in the pot, seven never paid";
-    EXPECT_EQ(compter(p.etat.Pot), 0);
-    EXPECT_FALSE(p.etat.Charge);
-    EXPECT_EQ(compter(p.etat.Jetons1), 5);
-    verifierJetons(p.etat);
-}
+const FinDeManche FINS[] = {
+    {false, Siege::Un, 0, 0, Son::BRAVO, "Bravo PAUL!\r\rUne autre manche ?"},
+    {false, Siege::Deux, 0, 0, Son::BRAVO, "Bravo MARIE!\r\rUne autre manche ?"},
+    {false, Siege::Un, 0, 1, Son::BRAVO, "Bravo PAUL!\r\rOn fait la belle ?"},
+    {true, Siege::Un, 0, 0, Son::BRAVO, "Bravo PAUL!\r\rUne autre manche ?"},
+    {true, Siege::Deux, 1, 0, Son::MEILLEUR,
+     "Je suis vraiment le meilleur!\r\rOn fait la belle ?"}};
 
-TEST_F(Repartition, FinDeMancheAnnonceLeVainqueurAvecSonSon) {
-    donner(p.etat.Jetons1, 2);
-    donner(p.etat.Jetons2, 9);
-    regler(411, 532, 0); // Paul wins and gives his two tokens away: Marie holds eleven
-    EXPECT_EQ(compter(p.etat.Jetons1), 0) << "the winner's last token ends the payment";
-    EXPECT_EQ(compter(p.etat.Jetons2), 11);
-    ASSERT_TRUE(p.etat.MancheFinie);
-    EXPECT_EQ(p.etat.Manches1, 1);
-    EXPECT_EQ(p.etat.Manches2, 0);
-    verifierJetons(p.etat);
-    ASSERT_EQ(p.effets.size(), 2u);
-    EXPECT_EQ(p.effets[0], Effet(JouerSon{Son::BRAVO})) << "the sound starts before the box";
-    EXPECT_EQ(p.effets[1],
-              Effet(AfficherBoite{TypeBoite::Information, "Bravo PAUL!\r\rUne autre manche ?"}));
-    EXPECT_EQ(p.boitesOuvertes, 1);
-}
-
-TEST_F(Repartition, LaBelleApresUneMancheChacun) {
-    p.etat.Manches2 = 1;
-    donner(p.etat.Jetons1, 2);
-    donner(p.etat.Jetons2, 9);
-    regler(421, 532, 0);
-    EXPECT_EQ(std::get<AfficherBoite>(p.effets.at(1)).texte, "Bravo PAUL!\r\rOn fait la belle ?");
-}
-
-TEST_F(Repartition, OrdyGagneLaMancheEnSeVantant) {
-    p.etat.ModeSolo = true;
-    p.noms = {"PAUL", "ORDY"};
-    donner(p.etat.Jetons1, 9);
-    donner(p.etat.Jetons2, 2);
-    regler(532, 421, 0); // ORDY, second, wins with 421 and gives its last two tokens
-    ASSERT_EQ(p.effets.size(), 2u);
-    EXPECT_EQ(p.effets[0], Effet(JouerSon{Son::MEILLEUR}));
-    EXPECT_EQ(std::get<AfficherBoite>(p.effets[1]).texte,
-              "Je suis vraiment le meilleur!\r\rUne autre manche ?");
-    EXPECT_EQ(p.etat.Manches2, 1);
-}
-
-TEST_F(Repartition, OrdySecondQuiPerdAnnonceQuIlRelance) {
-    p.etat.ModeSolo = true;
-    p.noms = {"PAUL", "ORDY"};
-    regler(653, 652, 0);
-    EXPECT_EQ(p.tour, Siege::Deux);
-    ASSERT_EQ(p.effets.size(), 1u);
-    EXPECT_EQ(p.effets[0],
-              Effet(AfficherBoite{TypeBoite::Personnalise, "C'est à moi de relancer..."}));
-
-    // ORDY second that wins, or ties, says nothing.
-    p.effets.clear();
-    regler(532, 533, 0);
-    regler(532, 532, 0);
-    EXPECT_TRUE(p.effets.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Messages, FinsDeManche, testing::ValuesIn(FINS));
 
 // What broke: with two humans of the same name, every hand was paid to player 2 whoever won.
 TEST_F(Repartition, DeuxJoueursDuMemeNomSontPayesSelonLeurPlace) {
     p.noms = {"PAUL", "PAUL"};
-    regler(532, 533, 0); // player 2 wins: player 1 pays
-    EXPECT_EQ(compter(p.etat.Jetons1), 6);
-    EXPECT_EQ(compter(p.etat.Jetons2), 5);
-    EXPECT_EQ(p.tour, Siege::Un);
-    regler(533, 532, 0); // player 1 wins: player 2 pays
-    EXPECT_EQ(compter(p.etat.Jetons1), 5);
-    EXPECT_EQ(compter(p.etat.Jetons2), 6);
-    EXPECT_EQ(p.tour, Siege::Deux);
-}
-
-TEST_F(Repartition, EtatsHorsJeuRestentDansLesCases) {
-    // A winner with no token in the unloading phase, and a loser already holding eleven.
-    donner(p.etat.Jetons1, 0);
-    donner(p.etat.Jetons2, 11);
-    regler(421, 532, 0);
-    EXPECT_EQ(compter(p.etat.Jetons1) + compter(p.etat.Jetons2), 11);
-    p.etat.Charge = true;
-    p.etat.Pot.remplir(false);
-    donner(p.etat.Jetons1, 11);
-    donner(p.etat.Jetons2, 0);
-    regler(532, 421, 0);
-    EXPECT_EQ(compter(p.etat.Jetons1), 11);
+    regler(532, 533);
+    EXPECT_EQ(compterJetons(p.etat.Jetons1), 6);
+    EXPECT_FALSE(p.etat.Jetons2[6]) << "the winner gives his highest token";
+    regler(533, 532);
+    EXPECT_EQ(compterJetons(p.etat.Jetons1), 5);
 }
 
 } // namespace

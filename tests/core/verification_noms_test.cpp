@@ -22,34 +22,29 @@ struct CasNoms {
     std::vector<std::string_view> attendus;
 };
 
-std::ostream& operator<<(std::ostream& os, const CasNoms& c) {
-    return os << "nom1=\"" << c.nom1 << "\" nom2=\"" << c.nom2 << "\" nom2 "
-              << (c.nom2Visible ? "visible" : "cache");
+void PrintTo(const CasNoms& c, std::ostream* os) {
+    *os << "\"" << c.nom1 << "\" \"" << c.nom2 << "\" " << (c.nom2Visible ? "visible" : "cache");
 }
 
 class VerificationNoms : public testing::TestWithParam<CasNoms> {};
 
 TEST_P(VerificationNoms, DonneLesAvertissementsDansLOrdre) {
     const CasNoms& c = GetParam();
-    EXPECT_EQ(verifierNoms(c.nom1, c.nom2, c.nom2Visible), c.attendus) << c;
+    EXPECT_EQ(verifierNoms(c.nom1, c.nom2, c.nom2Visible), c.attendus);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, VerificationNoms,
     testing::Values(
-        // Accepted.
-        CasNoms{"PAUL", "JEAN", true, {}}, CasNoms{"PAUL", "", false, {}},
-        CasNoms{"PAUL", "PAUL", true, {}}, CasNoms{" ", "  ", true, {}},
-        CasNoms{"ORDYNATEUR", "XORDY", true, {}}, CasNoms{"ordy", "Ordy", true, {}},
-        // One field missing, or both: a single warning.
-        CasNoms{"", "", true, {NOMS_MANQUANTS}}, CasNoms{"", "JEAN", true, {NOMS_MANQUANTS}},
-        CasNoms{"PAUL", "", true, {NOMS_MANQUANTS}}, CasNoms{"", "", false, {NOMS_MANQUANTS}},
+        // Accepted: equal names, blanks, and names that only contain or resemble the reserved one.
+        CasNoms{"PAUL", "PAUL", true, {}}, CasNoms{"PAUL", "", false, {}},
+        CasNoms{" ", "  ", true, {}}, CasNoms{"ORDYNATEUR", "Ordy", true, {}},
+        // A missing name, shown fields only: a single warning.
+        CasNoms{"", "", true, {NOMS_MANQUANTS}}, CasNoms{"", "JEAN", false, {NOMS_MANQUANTS}},
+        CasNoms{"PAUL", "", true, {NOMS_MANQUANTS}},
         // The computer's name, in a shown or a hidden field.
-        CasNoms{"ORDY", "JEAN", true, {NOM_RESERVE}}, CasNoms{"PAUL", "ORDY", true, {NOM_RESERVE}},
-        CasNoms{"PAUL", "ORDY", false, {NOM_RESERVE}}, CasNoms{"ORDY", "ORDY", true, {NOM_RESERVE}},
-        CasNoms{"ORDY", "", false, {NOM_RESERVE}},
-        // Both checks fire on one press, the missing name first.
-        CasNoms{"", "ORDY", true, {NOMS_MANQUANTS, NOM_RESERVE}},
+        CasNoms{"ORDY", "JEAN", true, {NOM_RESERVE}}, CasNoms{"PAUL", "ORDY", false, {NOM_RESERVE}},
+        // Both on one press, the missing name first.
         CasNoms{"", "ORDY", false, {NOMS_MANQUANTS, NOM_RESERVE}},
         CasNoms{"ORDY", "", true, {NOMS_MANQUANTS, NOM_RESERVE}}));
 
