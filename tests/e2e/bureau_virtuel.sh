@@ -1,5 +1,5 @@
-# Sourced by the end-to-end tests and the shell's benchmark: a private work folder cleaned up on
-# exit, helpers to wait and fail, and a virtual X display with the openbox window manager.
+# Sourced by the end-to-end tests and the shell's benchmark: the private work folder and helpers of
+# travail.sh, and a virtual X display with the openbox window manager.
 # Usage: . bureau_virtuel.sh OUTIL...   (exits 77, "skipped", when a tool is missing)
 
 for outil in Xvfb openbox xprop "$@"; do
@@ -9,32 +9,10 @@ for outil in Xvfb openbox xprop "$@"; do
     fi
 done
 
-travail=$(mktemp -d)
-chmod 700 "$travail"
+. "$(dirname "${BASH_SOURCE[0]}")/travail.sh"
 export XDG_RUNTIME_DIR=$travail
 # The program must reach the X server, whatever platform the other tests run on.
 export QT_QPA_PLATFORM=xcb
-pids=()
-nettoyer() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$travail"
-}
-trap nettoyer EXIT
-
-echec() {
-    echo "FAIL: $*"
-    cat "$travail/sortie" 2>/dev/null || true
-    exit 1
-}
-
-# Waits up to 10 s for a command to succeed.
-attendre() {
-    for _ in $(seq 200); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
-        sleep 0.05
-    done
-    return 1
-}
 
 demarrer_bureau() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null &

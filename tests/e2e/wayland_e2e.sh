@@ -13,30 +13,11 @@ for outil in sway swaymsg wtype grim convert; do
     command -v "$outil" >/dev/null || { echo "SKIP: $outil is missing"; exit 77; }
 done
 
-travail=$(mktemp -d)
-pids=()
-nettoyer() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$travail"
-}
-trap nettoyer EXIT
-echec() {
-    echo "FAIL: $*"
-    tail -n 20 "$travail/sortie" "$travail/sway.log" 2>/dev/null || true
-    exit 1
-}
-attendre() { # up to 10 s
-    for _ in $(seq 200); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
-        sleep 0.05
-    done
-    return 1
-}
+. "$(dirname "$0")/travail.sh"
 
 cp "$programme" "$travail/tavlo32"
 chmod 755 "$travail/tavlo32"
 printf 'output HEADLESS-1 resolution 1024x768\ndefault_border none\n' >"$travail/sway.conf"
-chmod 700 "$travail"
 comme=()
 if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$travail"
