@@ -63,6 +63,8 @@ void Mirvo32Test::uneMain() {
     // The window ticks every half second; the menu's dialogs open through their service.
     QVERIFY(t.tempoDemarre);
     QCOMPARE(t.tempo()->interval(), 500);
+    // Drawn before any event: the three dice show face 1.
+    QCOMPARE(t.face(QStringLiteral("De1")), 1);
     t.choisir(QStringLiteral("MenuAidesur"));
     t.choisir(QStringLiteral("MenuApropos"));
     QCOMPARE(t.dialogues.aides, std::vector<int>{1});
