@@ -13,7 +13,7 @@ namespace {
 
 using namespace tavlo;
 
-class HorlogeQuiAvance final : public tour::Horloge {
+class HorlogeQuiAvance final : public turn::Horloge {
 public:
     std::uint32_t millisecondesDuJour() const override {
         m_ms = (m_ms + 7919) % 86'400'000;
@@ -25,16 +25,16 @@ private:
 };
 
 // Values throw number n of the 216, in a fixed order.
-void valoriserLeLancer(regles::EtatJeu& e, int n) {
+void valoriserLeLancer(rules::EtatJeu& e, int n) {
     e.ValDe[1] = 1 + n % 6;
     e.ValDe[2] = 1 + (n / 6) % 6;
     e.ValDe[3] = 1 + (n / 36) % 6;
     e.NbFaces.remplir(0);
-    regles::valoriser(e);
+    rules::valoriser(e);
 }
 
 void BM_Valoriser(benchmark::State& state) {
-    regles::EtatJeu e;
+    rules::EtatJeu e;
     int n = 0;
     for (auto _ : state) {
         valoriserLeLancer(e, n);
@@ -45,7 +45,7 @@ void BM_Valoriser(benchmark::State& state) {
 BENCHMARK(BM_Valoriser);
 
 void BM_DecisionOrdy(benchmark::State& state) {
-    regles::EtatJeu e;
+    rules::EtatJeu e;
     e.CoupsRestants = 2;
     int n = 0;
     for (auto _ : state) {
@@ -63,7 +63,7 @@ BENCHMARK(BM_DecisionOrdy);
 // ORDY against a player who throws once and passes; every tick is called at once.
 void BM_MainsContreOrdy(benchmark::State& state) {
     HorlogeQuiAvance horloge;
-    tour::Jeu jeu(horloge);
+    turn::Jeu jeu(horloge);
     jeu.FormCreate();
     jeu.MenuSonClick();
     jeu.MenuNouvelleClick();

@@ -10,15 +10,15 @@ namespace tavlo::ordy {
 
 namespace {
 
-using regles::EtatJeu;
-using regles::NB_DES;
-using regles::RANG_ORDINAIRE;
+using rules::EtatJeu;
+using rules::NB_DES;
+using rules::RANG_ORDINAIRE;
 
 // The working flags of one decision, under the names the rules use. Keeping a die always lowers
 // RienGarde; some rules also lower it themselves before choosing.
 struct Drapeaux {
     bool Continuer = true;
-    regles::TableauUn<bool, NB_DES> Garde;
+    rules::TableauUn<bool, NB_DES> Garde;
     bool RienGarde = true;
 
     void arreter() { Continuer = false; }
@@ -161,7 +161,7 @@ void reglesPremier(const EtatJeu& etat, Drapeaux& d) {
         d.arreter();
     }
     if (d.Continuer && d.RienGarde) { // no 1 left to keep, so a pair
-        for (int face = 1; face <= regles::NB_FACES; ++face) {
+        for (int face = 1; face <= rules::NB_FACES; ++face) {
             if (etat.NbFaces[face] >= 2) {
                 garderFace(etat, d, face);
             }

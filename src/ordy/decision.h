@@ -9,8 +9,8 @@ namespace tavlo::ordy {
 
 // What ORDY does after a throw that leaves it another one.
 struct Decision {
-    bool continuer = true;                         // throw again
-    regles::TableauUn<bool, regles::NB_DES> garde; // dice to set aside before the next throw
+    bool continuer = true;                       // throw again
+    rules::TableauUn<bool, rules::NB_DES> garde; // dice to set aside before the next throw
 
     bool operator==(const Decision&) const = default;
 };
@@ -21,6 +21,6 @@ std::ostream& operator<<(std::ostream& os, const Decision& d);
 // NbFaces), the first player's result (ValeurPremier, RangPremier; 0 when ORDY plays first), the
 // throws it has left (CoupsRestants, above 0) and the tokens it holds (Jetons2). A stop keeps no
 // die; keeping all three dice also ends the turn, with the three dice set aside.
-Decision decider(const regles::EtatJeu& etat);
+Decision decider(const rules::EtatJeu& etat);
 
 } // namespace tavlo::ordy

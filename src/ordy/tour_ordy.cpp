@@ -15,7 +15,7 @@ void TourOrdy::arreter() {
 }
 
 bool TourOrdy::avancer() {
-    regles::EtatJeu& e = m_table.etatJeu();
+    rules::EtatJeu& e = m_table.etatJeu();
     switch (m_etape) {
     case Etape::Inactive:
         return false;
@@ -59,7 +59,7 @@ bool TourOrdy::avancer() {
             return true;
         }
         const Decision decision = decider(e);
-        for (int de = 1; de <= regles::NB_DES; ++de) {
+        for (int de = 1; de <= rules::NB_DES; ++de) {
             if (decision.garde[de]) {
                 m_table.ecarter(de);
             }

@@ -9,7 +9,7 @@ namespace tavlo::ordy {
 // dice it sets aside.
 class Table {
 public:
-    virtual regles::EtatJeu& etatJeu() = 0;
+    virtual rules::EtatJeu& etatJeu() = 0;
     virtual bool lancerEnCours() const = 0;
     virtual void LANCER() = 0;
     virtual void remettreEnJeu() = 0; // all three dice back in play, showing their faces

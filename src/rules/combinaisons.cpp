@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 namespace {
 
@@ -34,4 +34,4 @@ void valoriser(EtatJeu& etat) {
     etat.Rang = rangDe(etat.Valeur);
 }
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 struct Combinaison {
     std::int32_t rang;
@@ -47,4 +47,4 @@ std::int32_t valeurDe(std::int32_t a, std::int32_t b, std::int32_t c);
 // cleared when the throw began.
 void valoriser(EtatJeu& etat);
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 // The sounds stored in the program, by their stored names.
 enum class Son { LANCER, BRAVO, MEILLEUR };
@@ -32,4 +32,4 @@ std::ostream& operator<<(std::ostream& os, Son son);
 std::ostream& operator<<(std::ostream& os, TypeBoite type);
 std::ostream& operator<<(std::ostream& os, const Effet& effet);
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <ostream>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 inline constexpr int NB_DES = 3;
 inline constexpr int NB_FACES = 6;
@@ -52,4 +52,4 @@ struct EtatJeu {
 
 std::ostream& operator<<(std::ostream& os, const EtatJeu& e);
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -4,7 +4,7 @@
 #include "rules/etat_jeu.h"
 #include "rules/partie.h"
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 std::ostream& operator<<(std::ostream& os, Son son) {
     switch (son) {
@@ -54,4 +54,4 @@ std::ostream& operator<<(std::ostream& os, const EtatJeu& e) {
               << " Manches2 " << e.Manches2 << '}';
 }
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

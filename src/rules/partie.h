@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 // Players are seats. Every decision about who won, who pays and whose turn it is uses the seat;
 // the names are only what the seats are called, so two humans may share a name.
@@ -53,4 +53,4 @@ struct Partie {
 // Settles the hand that the second player, named by the turn label, has just ended by passing.
 void REPARTITION(Partie& partie);
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 namespace {
 
@@ -146,4 +146,4 @@ void REPARTITION(Partie& p) {
     e.RangPremier = 0;
 }
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <ostream>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 // A fixed array indexed from 1, as the game counts dice (1..3), faces (1..6) and token slots
 // (1..11). An index outside 1..N throws std::out_of_range instead of touching other memory.
@@ -33,4 +33,4 @@ private:
     std::array<T, N> m_valeurs{};
 };
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

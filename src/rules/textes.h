@@ -4,7 +4,7 @@
 #include <string_view>
 
 // The game's own French texts, exactly as the players see them. CR is a carriage return alone.
-namespace tavlo::regles::textes {
+namespace tavlo::rules::textes {
 
 inline constexpr std::string_view NOM_ORDY = "ORDY";
 inline constexpr std::string_view JOUEUR1_DEPART = "Joueur1";
@@ -28,4 +28,4 @@ inline constexpr std::string_view COUPS_MAXI_DEPART = "Nombre de coups maxi: 1";
 inline constexpr std::string_view MANCHES_POUR = "Manches pour ";
 inline constexpr std::string_view DEUX_POINTS = " : ";
 
-} // namespace tavlo::regles::textes
+} // namespace tavlo::rules::textes

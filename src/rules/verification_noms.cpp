@@ -4,7 +4,7 @@
 #include "rules/textes.h"
 #include "rules/textes_noms.h"
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 std::vector<std::string_view> verifierNoms(std::string_view nom1, std::string_view nom2,
                                            bool nom2Visible) {
@@ -18,4 +18,4 @@ std::vector<std::string_view> verifierNoms(std::string_view nom1, std::string_vi
     return avertissements;
 }
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 
 // The warnings the names dialog gives for the names typed, in the order they are shown; none means
 // the names are accepted. A missing name comes first: nom1 is missing when empty, nom2 only while
@@ -14,4 +14,4 @@ namespace tavlo::regles {
 std::vector<std::string_view> verifierNoms(std::string_view nom1, std::string_view nom2,
                                            bool nom2Visible);
 
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 
 // The dice's random generator: one 32-bit linear congruential state, seeded again at every throw.
 class Generateur {
@@ -20,4 +20,4 @@ private:
     std::uint32_t m_etat = 0;
 };
 
-} // namespace tavlo::tour
+} // namespace tavlo::turn

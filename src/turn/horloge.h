@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 
 // The one clock the game reads: the time of day that seeds every throw. The core never reads the
 // system clock itself; the program gives it one and tests give it a fixed time.
@@ -14,4 +14,4 @@ public:
     virtual std::uint32_t millisecondesDuJour() const = 0;
 };
 
-} // namespace tavlo::tour
+} // namespace tavlo::turn

@@ -4,10 +4,10 @@
 #include "rules/combinaisons.h"
 #include "rules/textes.h"
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 
-using regles::NB_DES;
-namespace textes = regles::textes;
+using rules::NB_DES;
+namespace textes = rules::textes;
 
 namespace {
 constexpr int FACE_DEPART = 1;
@@ -24,7 +24,7 @@ void Jeu::FormCreate() {
 }
 
 void Jeu::MenuNouvelleClick() {
-    regles::EtatJeu& e = m_partie.etat;
+    rules::EtatJeu& e = m_partie.etat;
 
     // A new game stops whatever was under way and clears the interrupted hand, so that the first
     // pass of the new game is a first player's pass.
@@ -119,7 +119,7 @@ void Jeu::deuxJoueurs(const std::optional<std::pair<std::string, std::string>>& 
 }
 
 std::string Jeu::texteManches() const {
-    const regles::EtatJeu& e = m_partie.etat;
+    const rules::EtatJeu& e = m_partie.etat;
     return std::string(textes::MANCHES_POUR) + m_partie.nom(Siege::Un) +
            std::string(textes::DEUX_POINTS) + std::to_string(e.Manches1) +
            std::string(textes::DEUX_CR) + std::string(textes::MANCHES_POUR) +
@@ -127,8 +127,8 @@ std::string Jeu::texteManches() const {
            std::to_string(e.Manches2);
 }
 
-std::vector<regles::Effet> Jeu::prendreEffets() {
-    std::vector<regles::Effet> effets;
+std::vector<rules::Effet> Jeu::prendreEffets() {
+    std::vector<rules::Effet> effets;
     effets.swap(m_partie.effets);
     return effets;
 }
@@ -145,7 +145,7 @@ void Jeu::BoiteFermee() {
 }
 
 bool Jeu::jetonVisible(Rangee rangee, int slot) const {
-    const regles::EtatJeu& e = m_partie.etat;
+    const rules::EtatJeu& e = m_partie.etat;
     switch (rangee) {
     case Rangee::Pot:
         // Before the first game the window shows a full pot although no game has filled it.
@@ -189,12 +189,12 @@ void Jeu::ecarter(int de) {
 }
 
 void Jeu::LANCER(Lanceur lanceur) {
-    regles::EtatJeu& e = m_partie.etat;
+    rules::EtatJeu& e = m_partie.etat;
     m_fenetre.sablier = true;
     m_fenetre.gobeletVisible = false;
     e.NbFaces.remplir(0);
     if (m_fenetre.son) {
-        m_partie.jouer(regles::Son::LANCER);
+        m_partie.jouer(rules::Son::LANCER);
     }
     m_generateur.semer(m_horloge.millisecondesDuJour());
     e.CptAnim = 1;
@@ -204,7 +204,7 @@ void Jeu::LANCER(Lanceur lanceur) {
 }
 
 void Jeu::dessinerImage() {
-    regles::EtatJeu& e = m_partie.etat;
+    rules::EtatJeu& e = m_partie.etat;
     e.CptAnim += 1;
     // Every die draws a face in every frame; the draw of a die set aside is discarded.
     for (int de = 1; de <= NB_DES; ++de) {
@@ -217,8 +217,8 @@ void Jeu::dessinerImage() {
 }
 
 void Jeu::finirLancer() {
-    regles::EtatJeu& e = m_partie.etat;
-    regles::valoriser(e);
+    rules::EtatJeu& e = m_partie.etat;
+    rules::valoriser(e);
     if (e.NumLancer < e.CoupsMaxi) {
         m_fenetre.gobeletVisible = true;
         m_fenetre.desActifs = true;
@@ -238,19 +238,19 @@ void Jeu::finirLancer() {
 }
 
 void Jeu::passe() {
-    regles::EtatJeu& e = m_partie.etat;
+    rules::EtatJeu& e = m_partie.etat;
     m_fenetre.butStopActif = false;
     m_fenetre.gobeletVisible = false;
 
     if (e.ValeurPremier != 0) {
-        regles::REPARTITION(m_partie);
+        rules::REPARTITION(m_partie);
         e.CoupsMaxi = 3;
     } else {
         e.ValeurPremier = e.Valeur;
         e.RangPremier = e.Rang;
         // The second player may throw at most as often as the first one did.
         e.CoupsMaxi = e.NumLancer - 1;
-        m_partie.tour = regles::autre(m_partie.tour.value());
+        m_partie.tour = rules::autre(m_partie.tour.value());
     }
     // In the loading phase and in the hand replayed after a tie, every turn has one throw.
     if (e.Charge || e.Repos) {
@@ -287,7 +287,7 @@ void Jeu::avancer() {
     // A message box holds the game: ticks meanwhile only raise the flag.
     while (!enAttenteBoite()) {
         if (lancerEnCours()) {
-            regles::EtatJeu& e = m_partie.etat;
+            rules::EtatJeu& e = m_partie.etat;
             if (!e.TopTempo) {
                 return;
             }
@@ -302,4 +302,4 @@ void Jeu::avancer() {
     }
 }
 
-} // namespace tavlo::tour
+} // namespace tavlo::turn

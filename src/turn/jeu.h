@@ -11,21 +11,21 @@
 #include <utility>
 #include <vector>
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 
-using regles::Siege;
+using rules::Siege;
 
 // What a window-based design would keep in its window, here held by the game and only drawn by
 // the shell. Faces are 1..6; 0 is a box that has no picture yet.
 struct Fenetre {
-    regles::TableauUn<int, regles::NB_DES> imageDe;       // face shown by De1..De3
-    regles::TableauUn<int, regles::NB_DES> imageSelectDe; // face shown by SelectDe1..SelectDe3
-    regles::TableauUn<bool, regles::NB_DES> ecarte; // die N set aside: SelectDeN shown, DeN hidden
-    bool desActifs = true;                          // the six dice images take clicks
+    rules::TableauUn<int, rules::NB_DES> imageDe;       // face shown by De1..De3
+    rules::TableauUn<int, rules::NB_DES> imageSelectDe; // face shown by SelectDe1..SelectDe3
+    rules::TableauUn<bool, rules::NB_DES> ecarte; // die N set aside: SelectDeN shown, DeN hidden
+    bool desActifs = true;                        // the six dice images take clicks
     bool gobeletVisible = false;
     bool butStopActif = true;
     std::string etiLancer; // "Lancer n° " and the number of the next throw
-    std::string cpsMaxi{regles::textes::COUPS_MAXI_DEPART};
+    std::string cpsMaxi{rules::textes::COUPS_MAXI_DEPART};
     bool son = true;      // the menu's sound switch
     bool sablier = false; // the hourglass cursor, shown while a throw animates
 
@@ -69,14 +69,14 @@ public:
 
     // Effects queued since the last call, in order. A message box among them holds the game until
     // the shell reports it closed with BoiteFermee(); ticks meanwhile only raise TopTempo.
-    std::vector<regles::Effet> prendreEffets();
+    std::vector<rules::Effet> prendreEffets();
     void BoiteFermee();
     // A modal box or dialog that the shell opens by itself holds the game the same way, until it
     // is reported closed with BoiteFermee().
     void BoiteOuverte();
 
     // What the window draws.
-    const regles::EtatJeu& etat() const { return m_partie.etat; }
+    const rules::EtatJeu& etat() const { return m_partie.etat; }
     const Fenetre& fenetre() const { return m_fenetre; }
     const std::string& nomJoueur(Siege s) const { return m_partie.nom(s); }
     std::string etiJoueur() const { return m_partie.etiJoueur(); }
@@ -98,7 +98,7 @@ private:
     enum class Lanceur { Humain, Ordy };
 
     // ordy::Table
-    regles::EtatJeu& etatJeu() override { return m_partie.etat; }
+    rules::EtatJeu& etatJeu() override { return m_partie.etat; }
     void LANCER() override { LANCER(Lanceur::Ordy); }
     void remettreEnJeu() override;
     void ecarter(int de) override;
@@ -117,10 +117,10 @@ private:
 
     const Horloge& m_horloge;
     Generateur m_generateur;
-    regles::Partie m_partie;
+    rules::Partie m_partie;
     Fenetre m_fenetre;
     std::optional<Lanceur> m_lanceur; // the throw that animates and who started it
     ordy::TourOrdy m_ordy{*this};
 };
 
-} // namespace tavlo::tour
+} // namespace tavlo::turn

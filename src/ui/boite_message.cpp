@@ -13,25 +13,25 @@ namespace tavlo::ui {
 
 namespace {
 
-QMessageBox::Icon icone(regles::TypeBoite type) {
+QMessageBox::Icon icone(rules::TypeBoite type) {
     switch (type) {
-    case regles::TypeBoite::Avertissement:
+    case rules::TypeBoite::Avertissement:
         return QMessageBox::Warning;
-    case regles::TypeBoite::Information:
+    case rules::TypeBoite::Information:
         return QMessageBox::Information;
-    case regles::TypeBoite::Personnalise:
+    case rules::TypeBoite::Personnalise:
         return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
 
-QString titre(regles::TypeBoite type) {
+QString titre(rules::TypeBoite type) {
     switch (type) {
-    case regles::TypeBoite::Avertissement:
+    case rules::TypeBoite::Avertissement:
         return textes::qt(textes::TITRE_AVERTISSEMENT);
-    case regles::TypeBoite::Information:
+    case rules::TypeBoite::Information:
         return textes::qt(textes::TITRE_INFORMATION);
-    case regles::TypeBoite::Personnalise:
+    case rules::TypeBoite::Personnalise:
         return QApplication::applicationName();
     }
     return {};
@@ -59,7 +59,7 @@ QString couperTexte(const QString& texte, const QFontMetrics& mesures, int large
     return lignes.join(QLatin1Char('\n'));
 }
 
-BoiteMessage::BoiteMessage(regles::TypeBoite type, const QString& texte, QWidget* parent)
+BoiteMessage::BoiteMessage(rules::TypeBoite type, const QString& texte, QWidget* parent)
     : BoiteMessage(icone(type), titre(type), texte, parent) {}
 
 BoiteMessage::BoiteMessage(QMessageBox::Icon icone, const QString& titre, const QString& texte,
@@ -90,7 +90,7 @@ void BoiteMessage::showEvent(QShowEvent* event) {
     centrerSurLEcran(*this);
 }
 
-void BoitesQt::afficher(regles::TypeBoite type, const QString& texte) {
+void BoitesQt::afficher(rules::TypeBoite type, const QString& texte) {
     BoiteMessage boite(type, texte, QApplication::activeWindow());
     boite.exec();
 }

@@ -14,7 +14,7 @@ namespace tavlo::ui {
 class BoiteMessage final : public QMessageBox {
     Q_OBJECT
 public:
-    BoiteMessage(regles::TypeBoite type, const QString& texte, QWidget* parent);
+    BoiteMessage(rules::TypeBoite type, const QString& texte, QWidget* parent);
 
     // The box that reports an error raised while an event was handled.
     static void afficherErreur(const QString& texteErreur, QWidget* parent);
@@ -35,7 +35,7 @@ QString couperTexte(const QString& texte, const QFontMetrics& mesures, int large
 // the main window, or the names dialog for its refusals.
 class BoitesQt final : public ServiceBoites {
 public:
-    void afficher(regles::TypeBoite type, const QString& texte) override;
+    void afficher(rules::TypeBoite type, const QString& texte) override;
 };
 
 } // namespace tavlo::ui

@@ -149,7 +149,7 @@ void TChNom::OKBtnClick() {
     const QByteArray nom2 = Nom2->text().toUtf8();
     // Asked of the field itself: while the dialog is hidden no child is visible.
     const bool nom2Visible = Nom2->isVisibleTo(this);
-    const auto avertissements = tavlo::regles::verifierNoms(
+    const auto avertissements = tavlo::rules::verifierNoms(
         {nom1.constData(), static_cast<std::size_t>(nom1.size())},
         {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {

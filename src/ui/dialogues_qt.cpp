@@ -13,7 +13,7 @@ DialoguesQt::DialoguesQt(QWidget* fenetre, ServiceBoites& boites, QStringList do
       // The dialog's refusals are the game's warning boxes.
       ChNom(new TChNom(fenetre,
                        [&boites](const QString& texte) {
-                           boites.afficher(regles::TypeBoite::Avertissement, texte);
+                           boites.afficher(rules::TypeBoite::Avertissement, texte);
                        })),
       AboutBox(new TAboutBox(fenetre)) {}
 

@@ -6,7 +6,7 @@
 namespace tavlo::ui {
 
 // The real clock: the UTC time of day that seeds the dice.
-class HorlogeSysteme final : public tour::Horloge {
+class HorlogeSysteme final : public turn::Horloge {
 public:
     std::uint32_t millisecondesDuJour() const override;
 };

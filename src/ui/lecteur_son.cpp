@@ -10,13 +10,13 @@ namespace tavlo::ui {
 
 namespace {
 
-QString nomRessource(regles::Son son) {
+QString nomRessource(rules::Son son) {
     switch (son) {
-    case regles::Son::LANCER:
+    case rules::Son::LANCER:
         return QStringLiteral(":/LANCER");
-    case regles::Son::BRAVO:
+    case rules::Son::BRAVO:
         return QStringLiteral(":/BRAVO");
-    case regles::Son::MEILLEUR:
+    case rules::Son::MEILLEUR:
         return QStringLiteral(":/MEILLEUR");
     }
     return {};
@@ -30,7 +30,7 @@ LecteurSon::~LecteurSon() {
     arreter();
 }
 
-const SonWav* LecteurSon::charger(regles::Son son) {
+const SonWav* LecteurSon::charger(rules::Son son) {
     auto it = m_sons.find(son);
     if (it == m_sons.end()) {
         QFile fichier(nomRessource(son));
@@ -51,7 +51,7 @@ void LecteurSon::arreter() {
     m_tampon.close();
 }
 
-void LecteurSon::jouer(regles::Son son) {
+void LecteurSon::jouer(rules::Son son) {
     arreter();
     const SonWav* wav = charger(son);
     const QAudioDevice sortie = QMediaDevices::defaultAudioOutput();

@@ -21,13 +21,13 @@ public:
     LecteurSon();
     ~LecteurSon() override;
 
-    void jouer(regles::Son son) override;
+    void jouer(rules::Son son) override;
 
 private:
-    const SonWav* charger(regles::Son son);
+    const SonWav* charger(rules::Son son);
     void arreter();
 
-    std::map<regles::Son, std::optional<SonWav>> m_sons;
+    std::map<rules::Son, std::optional<SonWav>> m_sons;
     std::unique_ptr<QAudioSink> m_sortie;
     QBuffer m_tampon;
 };

@@ -39,9 +39,9 @@ void placer(QWidget* element, const char* nom) {
 }
 
 // The click handlers of the dice in play and of their set-aside places.
-constexpr std::array<void (TMirvo32::*)(), regles::NB_DES> CLICS_DE{
+constexpr std::array<void (TMirvo32::*)(), rules::NB_DES> CLICS_DE{
     &TMirvo32::De1Click, &TMirvo32::De2Click, &TMirvo32::De3Click};
-constexpr std::array<void (TMirvo32::*)(), regles::NB_DES> CLICS_SELECT_DE{
+constexpr std::array<void (TMirvo32::*)(), rules::NB_DES> CLICS_SELECT_DE{
     &TMirvo32::SelectDe1Click, &TMirvo32::SelectDe2Click, &TMirvo32::SelectDe3Click};
 
 // The stored picture of that name for a screen of that scale: its double-size rendering where
@@ -58,7 +58,7 @@ QString bulle(std::string_view texte, const QString& touche) {
 
 } // namespace
 
-TMirvo32::TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceSon& son)
+TMirvo32::TMirvo32(const turn::Horloge& horloge, ServiceBoites& boites, ServiceSon& son)
     : m_jeu(horloge), m_boites(boites), m_son(son) {
     setObjectName(QStringLiteral("Mirvo32"));
     setWindowTitle(textes::qt(textes::TITRE));
@@ -132,7 +132,7 @@ void TMirvo32::creerElements() {
     Plateau->setScaledContents(true);
     Plateau->setAccessibleName(textes::qt(textes::NOM_PLATEAU));
 
-    for (int f = 1; f <= regles::NB_FACES; ++f) {
+    for (int f = 1; f <= rules::NB_FACES; ++f) {
         const QByteArray nom = "Image" + QByteArray::number(f);
         QLabel*& image = Image[static_cast<std::size_t>(f - 1)];
         image = new QLabel(zone);
@@ -142,7 +142,7 @@ void TMirvo32::creerElements() {
     }
 
     m_bulles = new BullesAide(this);
-    for (std::size_t i = 0; i < regles::NB_DES; ++i) {
+    for (std::size_t i = 0; i < rules::NB_DES; ++i) {
         const QByteArray numero = QByteArray::number(static_cast<int>(i) + 1);
         const QString touche = QString::fromLatin1(numero);
         De[i] = creerImage(("De" + numero).constData(), zone);
@@ -166,7 +166,7 @@ void TMirvo32::creerElements() {
         m_bulles->surveiller(element);
     }
 
-    for (int k = 1; k <= regles::NB_JETONS; ++k) {
+    for (int k = 1; k <= rules::NB_JETONS; ++k) {
         const QByteArray nom = "Jeton" + QByteArray::number(k);
         QLabel*& image = Jeton[static_cast<std::size_t>(k - 1)];
         image = new QLabel(zone);
@@ -177,7 +177,7 @@ void TMirvo32::creerElements() {
     Eti_Lancer = creerEtiquette("Eti_Lancer", police(TIMES_NEW_ROMAN, 19), JAUNE, QColor());
     EtiJoueur = creerEtiquette("EtiJoueur", police(TIMES_NEW_ROMAN, 15), JAUNE, Qt::black);
     EtiRepos = creerEtiquette("EtiRepos", police(TIMES_NEW_ROMAN, 19), JAUNE, MARINE);
-    EtiRepos->setText(textes::qt(regles::textes::REPOS));
+    EtiRepos->setText(textes::qt(rules::textes::REPOS));
     EtiRepos->setAccessibleDescription(EtiRepos->text());
     EtiRepos->hide();
     CpsMaxi = creerEtiquette("CpsMaxi", police(TIMES_NEW_ROMAN, 16, true), ROUGE, Qt::black);
@@ -187,7 +187,7 @@ void TMirvo32::creerElements() {
     CpsMaxi->setAccessibleName(textes::qt(textes::NOM_CPS_MAXI));
 
     const std::array<QGroupBox**, 2> boites{&NomJoueur1, &NomJoueur2};
-    const std::array<std::array<QLabel*, regles::NB_JETONS>*, 2> jetons{&J1, &J2};
+    const std::array<std::array<QLabel*, rules::NB_JETONS>*, 2> jetons{&J1, &J2};
     for (std::size_t j = 0; j < boites.size(); ++j) {
         const QByteArray numero = QByteArray::number(static_cast<int>(j) + 1);
         QGroupBox* boite = new QGroupBox(zone);
@@ -197,7 +197,7 @@ void TMirvo32::creerElements() {
         boite->setAutoFillBackground(true);
         colorier(boite, QPalette::Window, MARINE);
         colorier(boite, QPalette::WindowText, Qt::white);
-        for (int k = 1; k <= regles::NB_JETONS; ++k) {
+        for (int k = 1; k <= rules::NB_JETONS; ++k) {
             QLabel*& image = (*jetons[j])[static_cast<std::size_t>(k - 1)];
             image = new QLabel(boite);
             image->setObjectName(
@@ -234,7 +234,7 @@ void TMirvo32::creerElements() {
 void TMirvo32::poserImages() {
     const qreal ratio = devicePixelRatio();
     Plateau->setPixmap(image(QStringLiteral("PLATEAU"), ratio));
-    for (int f = 1; f <= regles::NB_FACES; ++f) {
+    for (int f = 1; f <= rules::NB_FACES; ++f) {
         Image[static_cast<std::size_t>(f - 1)]->setPixmap(
             image(QStringLiteral("FACE%1").arg(f), ratio));
     }
@@ -336,12 +336,12 @@ void TMirvo32::creerTouches() {
     });
     // Die N answers its digit, on the keypad too, and on a French keyboard the unshifted key
     // that bears the digit (&, é, ").
-    const std::array<std::array<Qt::Key, 2>, regles::NB_DES> touchesDes{{
+    const std::array<std::array<Qt::Key, 2>, rules::NB_DES> touchesDes{{
         {Qt::Key_1, Qt::Key_Ampersand},
         {Qt::Key_2, Qt::Key_Eacute},
         {Qt::Key_3, Qt::Key_QuoteDbl},
     }};
-    for (int de = 1; de <= regles::NB_DES; ++de) {
+    for (int de = 1; de <= rules::NB_DES; ++de) {
         const auto [chiffre, azerty] = touchesDes[static_cast<std::size_t>(de - 1)];
         for (const QKeyCombination cle :
              {QKeyCombination(chiffre), QKeyCombination(Qt::KeypadModifier, chiffre),
@@ -388,7 +388,7 @@ void TMirvo32::Menu2JoueursClick() {
 
 void TMirvo32::MenuManchesClick() {
     sousUneBoite([&] {
-        m_boites.afficher(regles::TypeBoite::Information, textes::qt(m_jeu.texteManches()));
+        m_boites.afficher(rules::TypeBoite::Information, textes::qt(m_jeu.texteManches()));
     });
     apresEvenement();
 }
@@ -503,10 +503,10 @@ void TMirvo32::prendreEffets() {
     const auto fin = qScopeGuard([this] { m_effetsEnCours = false; });
     // Closing a box may let the game go on and queue more effects: take them until none is left.
     for (auto effets = m_jeu.prendreEffets(); !effets.empty(); effets = m_jeu.prendreEffets()) {
-        for (const regles::Effet& effet : effets) {
-            if (const auto* son = std::get_if<regles::JouerSon>(&effet)) {
+        for (const rules::Effet& effet : effets) {
+            if (const auto* son = std::get_if<rules::JouerSon>(&effet)) {
                 m_son.jouer(son->son);
-            } else if (const auto* boite = std::get_if<regles::AfficherBoite>(&effet)) {
+            } else if (const auto* boite = std::get_if<rules::AfficherBoite>(&effet)) {
                 m_boites.afficher(boite->type, textes::qt(boite->texte));
                 m_jeu.BoiteFermee();
                 dessiner();
@@ -532,7 +532,7 @@ void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
 
 // The face a die shows, for a screen reader; set only when it changes, as every tick draws.
 void TMirvo32::decrireFace(QWidget* de, int face) {
-    const QString description = face >= 1 && face <= regles::NB_FACES
+    const QString description = face >= 1 && face <= rules::NB_FACES
                                     ? textes::qt(textes::DESCRIPTION_FACE).arg(face)
                                     : QString();
     if (de->accessibleDescription() != description) {
@@ -549,12 +549,12 @@ void TMirvo32::poserTitre(QGroupBox* boite, const std::string& titre) {
 }
 
 void TMirvo32::dessiner() {
-    const tour::Fenetre& f = m_jeu.fenetre();
+    const turn::Fenetre& f = m_jeu.fenetre();
     auto face = [this](int n) {
-        return n >= 1 && n <= regles::NB_FACES ? Image[static_cast<std::size_t>(n - 1)]->pixmap()
-                                               : QPixmap();
+        return n >= 1 && n <= rules::NB_FACES ? Image[static_cast<std::size_t>(n - 1)]->pixmap()
+                                              : QPixmap();
     };
-    for (int n = 1; n <= regles::NB_DES; ++n) {
+    for (int n = 1; n <= rules::NB_DES; ++n) {
         ImageCliquable* de = De[static_cast<std::size_t>(n - 1)];
         ImageCliquable* selectDe = SelectDe[static_cast<std::size_t>(n - 1)];
         de->montrer(face(f.imageDe[n]));
@@ -575,13 +575,13 @@ void TMirvo32::dessiner() {
     poserTexte(CpsMaxi, f.cpsMaxi);
     poserTexte(EtiJoueur, m_jeu.etiJoueur());
     EtiRepos->setVisible(m_jeu.etiReposVisible());
-    poserTitre(NomJoueur1, m_jeu.nomJoueur(regles::Siege::Un));
-    poserTitre(NomJoueur2, m_jeu.nomJoueur(regles::Siege::Deux));
-    for (int k = 1; k <= regles::NB_JETONS; ++k) {
+    poserTitre(NomJoueur1, m_jeu.nomJoueur(rules::Siege::Un));
+    poserTitre(NomJoueur2, m_jeu.nomJoueur(rules::Siege::Deux));
+    for (int k = 1; k <= rules::NB_JETONS; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        Jeton[i]->setVisible(m_jeu.jetonVisible(tour::Rangee::Pot, k));
-        J1[i]->setVisible(m_jeu.jetonVisible(tour::Rangee::Joueur1, k));
-        J2[i]->setVisible(m_jeu.jetonVisible(tour::Rangee::Joueur2, k));
+        Jeton[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Pot, k));
+        J1[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Joueur1, k));
+        J2[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Joueur2, k));
     }
     MenuSon->setChecked(f.son);
 

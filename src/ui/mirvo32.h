@@ -29,7 +29,7 @@ class ServiceSon;
 class TMirvo32 final : public QMainWindow {
     Q_OBJECT
 public:
-    TMirvo32(const tour::Horloge& horloge, ServiceBoites& boites, ServiceSon& son);
+    TMirvo32(const turn::Horloge& horloge, ServiceBoites& boites, ServiceSon& son);
     ~TMirvo32() override;
 
     // The dialogs are created after the main window, so they are plugged in afterwards, before
@@ -92,7 +92,7 @@ private:
     void poserTitre(QGroupBox* boite, const std::string& titre);
     void decrireFace(QWidget* de, int face);
 
-    tour::Jeu m_jeu;
+    turn::Jeu m_jeu;
     ServiceBoites& m_boites;
     ServiceSon& m_son;
     ServiceDialogues* m_dialogues = nullptr;
@@ -103,19 +103,19 @@ private:
     BullesAide* m_bulles;
 
     QLabel* Plateau;
-    std::array<QLabel*, regles::NB_FACES> Image{};
-    std::array<ImageCliquable*, regles::NB_DES> De{};
-    std::array<ImageCliquable*, regles::NB_DES> SelectDe{};
+    std::array<QLabel*, rules::NB_FACES> Image{};
+    std::array<ImageCliquable*, rules::NB_DES> De{};
+    std::array<ImageCliquable*, rules::NB_DES> SelectDe{};
     ImageCliquable* Gobelet;
     QLabel* Eti_Lancer;
     QLabel* EtiJoueur;
     QLabel* EtiRepos;
     QLabel* CpsMaxi;
-    std::array<QLabel*, regles::NB_JETONS> Jeton{};
+    std::array<QLabel*, rules::NB_JETONS> Jeton{};
     QGroupBox* NomJoueur1;
     QGroupBox* NomJoueur2;
-    std::array<QLabel*, regles::NB_JETONS> J1{};
-    std::array<QLabel*, regles::NB_JETONS> J2{};
+    std::array<QLabel*, rules::NB_JETONS> J1{};
+    std::array<QLabel*, rules::NB_JETONS> J2{};
     QPushButton* ButStop;
     QLabel* m_copyright;
     QMenu* MenuNouvelle;

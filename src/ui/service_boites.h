@@ -12,7 +12,7 @@ namespace tavlo::ui {
 class ServiceBoites {
 public:
     virtual ~ServiceBoites() = default;
-    virtual void afficher(regles::TypeBoite type, const QString& texte) = 0;
+    virtual void afficher(rules::TypeBoite type, const QString& texte) = 0;
 };
 
 } // namespace tavlo::ui

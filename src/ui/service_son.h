@@ -10,7 +10,7 @@ namespace tavlo::ui {
 class ServiceSon {
 public:
     virtual ~ServiceSon() = default;
-    virtual void jouer(regles::Son son) = 0;
+    virtual void jouer(rules::Son son) = 0;
 };
 
 } // namespace tavlo::ui

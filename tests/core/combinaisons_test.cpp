@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 namespace {
 
 // Every one of the 216 throws, against a valuation written out independently: the digits are the
@@ -39,4 +39,4 @@ TEST(Valorisation, LesDeuxCentSeizeLancersDonnentValeurRangEtFaces) {
 }
 
 } // namespace
-} // namespace tavlo::regles
+} // namespace tavlo::rules

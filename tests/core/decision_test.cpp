@@ -10,7 +10,7 @@
 namespace tavlo::ordy {
 namespace {
 
-using regles::EtatJeu;
+using rules::EtatJeu;
 
 // ORDY's throw read die by die (412 is die 1 on 4, die 2 on 1, die 3 on 2), the tokens it holds,
 // the throws it has left, and the first player's value, 0 while ORDY plays first.
@@ -19,13 +19,13 @@ EtatJeu apresLancer(int des, int jetons, int coupsRestants, int premier = 0) {
     e.ValDe[1] = des / 100;
     e.ValDe[2] = des / 10 % 10;
     e.ValDe[3] = des % 10;
-    regles::valoriser(e);
+    rules::valoriser(e);
     for (int k = 1; k <= jetons; ++k) {
         e.Jetons2[k] = true;
     }
     e.CoupsRestants = coupsRestants;
     e.ValeurPremier = premier;
-    e.RangPremier = premier == 0 ? 0 : regles::rangDe(premier);
+    e.RangPremier = premier == 0 ? 0 : rules::rangDe(premier);
     return e;
 }
 

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 namespace {
 
 template <typename T> std::string imprime(const T& valeur) {
@@ -26,4 +26,4 @@ TEST(Imprimer, UnEchecMontreLesCasesEtLesEffets) {
 }
 
 } // namespace
-} // namespace tavlo::regles
+} // namespace tavlo::rules

@@ -3,7 +3,7 @@
 
 #include "turn/generateur.h"
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 
 void DesPrevus::prevoir(Faces faces) {
     for (std::uint32_t graine = 0;; ++graine) {
@@ -29,23 +29,23 @@ std::uint32_t DesPrevus::millisecondesDuJour() const {
     return graine;
 }
 
-int compterJetons(const regles::Jetons& j) {
+int compterJetons(const rules::Jetons& j) {
     int n = 0;
-    for (int k = 1; k <= regles::NB_JETONS; ++k) {
+    for (int k = 1; k <= rules::NB_JETONS; ++k) {
         n += j[k];
     }
     return n;
 }
 
-testing::AssertionResult jetonsCoherents(const regles::EtatJeu& e) {
+testing::AssertionResult jetonsCoherents(const rules::EtatJeu& e) {
     const int total = compterJetons(e.Pot) + compterJetons(e.Jetons1) + compterJetons(e.Jetons2);
-    for (int k = 1; k < regles::NB_JETONS; ++k) {
+    for (int k = 1; k < rules::NB_JETONS; ++k) {
         if ((!e.Jetons1[k] && e.Jetons1[k + 1]) || (!e.Jetons2[k] && e.Jetons2[k + 1]) ||
-            (e.Pot[k] && !e.Pot[k + 1]) || total != regles::NB_JETONS) {
+            (e.Pot[k] && !e.Pot[k + 1]) || total != rules::NB_JETONS) {
             return testing::AssertionFailure() << "slot " << k << " or the total in " << e;
         }
     }
     return testing::AssertionSuccess();
 }
 
-} // namespace tavlo::tour
+} // namespace tavlo::turn

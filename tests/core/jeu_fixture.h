@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <deque>
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 
 using Faces = std::array<int, 3>;
 
@@ -26,10 +26,10 @@ private:
     mutable std::deque<std::uint32_t> m_graines;
 };
 
-int compterJetons(const regles::Jetons& j);
+int compterJetons(const rules::Jetons& j);
 
 // Eleven tokens in all, the players' slots filled from slot 1, the pot emptied from slot 1.
-testing::AssertionResult jetonsCoherents(const regles::EtatJeu& e);
+testing::AssertionResult jetonsCoherents(const rules::EtatJeu& e);
 
 // A game driven as the window drives it: clicks, ticks and closed boxes.
 class JeuTest : public testing::Test {
@@ -62,4 +62,4 @@ protected:
     }
 };
 
-} // namespace tavlo::tour
+} // namespace tavlo::turn

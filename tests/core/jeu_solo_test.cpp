@@ -1,12 +1,12 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "jeu_fixture.h"
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 namespace {
 
-using regles::AfficherBoite;
-using regles::Effet;
-using regles::TypeBoite;
+using rules::AfficherBoite;
+using rules::Effet;
+using rules::TypeBoite;
 
 const std::vector<Effet> A_MOI{
     AfficherBoite{TypeBoite::Personnalise, "C'est à moi de relancer..."}};
@@ -106,4 +106,4 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
 }
 
 } // namespace
-} // namespace tavlo::tour
+} // namespace tavlo::turn

@@ -1,13 +1,13 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "jeu_fixture.h"
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 namespace {
 
-using regles::AfficherBoite;
-using regles::Effet;
-using regles::JouerSon;
-using regles::Son;
+using rules::AfficherBoite;
+using rules::Effet;
+using rules::JouerSon;
+using rules::Son;
 
 class DeuxJoueurs : public JeuTest {
 protected:
@@ -31,7 +31,7 @@ TEST_F(JeuTest, AvantLaPremierePartieSeulLeMenuRepond) {
     jeu.GobeletClick();
     jeu.ButStopClick();
     jeu.De1Click();
-    EXPECT_EQ(jeu.etat(), regles::EtatJeu{});
+    EXPECT_EQ(jeu.etat(), rules::EtatJeu{});
     EXPECT_EQ(jeu.texteManches(), "Manches pour Joueur1 : 0\r\rManches pour Joueur2 : 0");
     EXPECT_EQ(jeu.fenetre().imageDe[3], 1);
     EXPECT_TRUE(jeu.jetonVisible(Rangee::Pot, 1)) << "the pot is drawn full";
@@ -66,7 +66,7 @@ TEST_F(DeuxJoueurs, LeSecondJoueurLanceAuPlusAutantQueLePremier) {
     lancer({6, 5, 2});
     EXPECT_EQ(jeu.fenetre().etiLancer, "Lancer n° 2");
     lancer({3, 1, 1});
-    const regles::EtatJeu& e = jeu.etat();
+    const rules::EtatJeu& e = jeu.etat();
     EXPECT_EQ(e.NbFaces[6], 0) << "the faces are counted afresh at every throw";
     jeu.ButStopClick();
     EXPECT_EQ(e.RangPremier, 6);
@@ -178,4 +178,4 @@ TEST_F(JeuTest, LeDialogueAnnuleDonneLesNomsParDefaut) {
 }
 
 } // namespace
-} // namespace tavlo::tour
+} // namespace tavlo::turn

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 namespace {
 
-using tour::compterJetons;
+using turn::compterJetons;
 
 void donner(Jetons& j, int n) {
     for (int k = 1; k <= NB_JETONS; ++k) {
@@ -146,4 +146,4 @@ TEST_F(Repartition, DeuxJoueursDuMemeNomSontPayesSelonLeurPlace) {
 }
 
 } // namespace
-} // namespace tavlo::regles
+} // namespace tavlo::rules

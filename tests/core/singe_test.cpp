@@ -6,7 +6,7 @@
 
 #include <random>
 
-namespace tavlo::tour {
+namespace tavlo::turn {
 namespace {
 
 constexpr int SEMENCES = 40;
@@ -46,7 +46,7 @@ protected:
     void unPas() {
         des.heure = static_cast<std::uint32_t>(tirer(86'400'000));
         const bool occupe = jeu.lancerEnCours() || jeu.ordyJoue() || jeu.enAttenteBoite();
-        const regles::EtatJeu etatAvant = jeu.etat();
+        const rules::EtatJeu etatAvant = jeu.etat();
         const Fenetre fenetreAvant = jeu.fenetre();
         const int choix = tirer(10'000);
         if (jeu.enAttenteBoite() && choix < 3'000) {
@@ -85,12 +85,12 @@ protected:
     }
 
     void verifierInvariants() {
-        const regles::EtatJeu& e = jeu.etat();
+        const rules::EtatJeu& e = jeu.etat();
         if (!commence) {
             return;
         }
         ASSERT_TRUE(jetonsCoherents(e));
-        for (int k = 1; k <= regles::NB_JETONS; ++k) {
+        for (int k = 1; k <= rules::NB_JETONS; ++k) {
             ASSERT_EQ(jeu.jetonVisible(Rangee::Pot, k), e.Pot[k]) << "pot slot " << k;
             ASSERT_EQ(jeu.jetonVisible(Rangee::Joueur1, k), e.Jetons1[k]) << "J1 slot " << k;
             ASSERT_EQ(jeu.jetonVisible(Rangee::Joueur2, k), e.Jetons2[k]) << "J2 slot " << k;
@@ -133,4 +133,4 @@ TEST_P(Singe, InvariantsApresChaquePas) {
 INSTANTIATE_TEST_SUITE_P(Semences, Singe, testing::Range(1, SEMENCES + 1));
 
 } // namespace
-} // namespace tavlo::tour
+} // namespace tavlo::turn

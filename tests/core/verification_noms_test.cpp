@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tavlo::regles {
+namespace tavlo::rules {
 namespace {
 
 using textes::NOM_RESERVE;
@@ -49,4 +49,4 @@ INSTANTIATE_TEST_SUITE_P(
         CasNoms{"ORDY", "", true, {NOMS_MANQUANTS, NOM_RESERVE}}));
 
 } // namespace
-} // namespace tavlo::regles
+} // namespace tavlo::rules

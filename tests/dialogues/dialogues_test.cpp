@@ -69,8 +69,8 @@ void DialoguesTest::nomsDemandes_data() {
                                     << "" << QStringList{"ABCDEFGHIJ"} << aucun;
     QTest::newRow("vide puis ORDY") << ""
                                     << "ordy" << aucun
-                                    << QStringList{qt(tavlo::regles::textes::NOMS_MANQUANTS),
-                                                   qt(tavlo::regles::textes::NOM_RESERVE)};
+                                    << QStringList{qt(tavlo::rules::textes::NOMS_MANQUANTS),
+                                                   qt(tavlo::rules::textes::NOM_RESERVE)};
     QTest::newRow("annulé") << "paul"
                             << "" << aucun << aucun;
 }
@@ -153,7 +153,7 @@ void DialoguesTest::boiteMessage() {
             QTest::keyClick(&boite, Qt::Key_Escape); // closes it, as "OK" does
         },
         resteOuverte);
-    tavlo::ui::BoitesQt().afficher(tavlo::regles::TypeBoite::Information,
+    tavlo::ui::BoitesQt().afficher(tavlo::rules::TypeBoite::Information,
                                    QStringLiteral("Bravo <b>PAUL</b>!\r\r") +
                                        QStringLiteral("un long texte ").repeated(40));
     QVERIFY(!resteOuverte);

@@ -26,7 +26,7 @@ namespace tavlo::ui::test {
 
 // A clock that moves on at every reading, so that every throw is seeded differently and the
 // same script always gives the same dice.
-struct HorlogeQuiAvance final : tour::Horloge {
+struct HorlogeQuiAvance final : turn::Horloge {
     std::uint32_t millisecondesDuJour() const override { return m_ms += 7919u; }
     mutable std::uint32_t m_ms = 36'000'000u;
 };
@@ -34,19 +34,19 @@ struct HorlogeQuiAvance final : tour::Horloge {
 // Records every box; returning closes it. While a box is "open" the test may act through
 // pendantBoite, as the events a real modal loop keeps delivering.
 struct FauxBoites final : ServiceBoites {
-    void afficher(regles::TypeBoite type, const QString& texte) override {
+    void afficher(rules::TypeBoite type, const QString& texte) override {
         vues.push_back({type, texte});
         if (pendantBoite) {
             pendantBoite();
         }
     }
-    std::vector<std::pair<regles::TypeBoite, QString>> vues;
+    std::vector<std::pair<rules::TypeBoite, QString>> vues;
     std::function<void()> pendantBoite;
 };
 
 struct FauxSon final : ServiceSon {
-    void jouer(regles::Son son) override { joues.push_back(son); }
-    std::vector<regles::Son> joues;
+    void jouer(rules::Son son) override { joues.push_back(son); }
+    std::vector<rules::Son> joues;
 };
 
 // The dialogs as if the player typed the given names, or cancelled when there are none.

@@ -19,19 +19,19 @@ int echelle() {
     return qEnvironmentVariableIntValue("QT_SCALE_FACTOR");
 }
 
-class HorlogeFixe final : public tour::Horloge {
+class HorlogeFixe final : public turn::Horloge {
 public:
     std::uint32_t millisecondesDuJour() const override { return 0; }
 };
 
 class SansBoites final : public ServiceBoites {
 public:
-    void afficher(regles::TypeBoite, const QString&) override {}
+    void afficher(rules::TypeBoite, const QString&) override {}
 };
 
 class SansSon final : public ServiceSon {
 public:
-    void jouer(regles::Son) override {}
+    void jouer(rules::Son) override {}
 };
 
 } // namespace

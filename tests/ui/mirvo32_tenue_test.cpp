@@ -35,7 +35,7 @@ void TenueTest::okCentreDansChaqueBoite() {
         if (type < 0) {
             tavlo::ui::BoiteMessage::afficherErreur(texte, nullptr);
         } else {
-            tavlo::ui::BoitesQt().afficher(static_cast<tavlo::regles::TypeBoite>(type), texte);
+            tavlo::ui::BoitesQt().afficher(static_cast<tavlo::rules::TypeBoite>(type), texte);
         }
         QVERIFY2(qAbs(ecart) <= 1, qPrintable(QStringLiteral("%1: %2").arg(type).arg(ecart)));
     }

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QToolTip>
 
-using tavlo::regles::Son;
-using tavlo::regles::TypeBoite;
+using tavlo::rules::Son;
+using tavlo::rules::TypeBoite;
 using tavlo::ui::lireWav;
 using tavlo::ui::test::FenetreDeTest;
 
