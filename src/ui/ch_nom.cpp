@@ -16,11 +16,7 @@
 
 #include <algorithm>
 
-namespace textes = tavlo::ui::textes;
-using tavlo::ui::etiquette;
-using tavlo::ui::FENETRE_DIALOGUE;
-using tavlo::ui::MS_SANS_SERIF;
-using tavlo::ui::police;
+namespace tavlo::ui {
 
 namespace {
 
@@ -105,14 +101,14 @@ TChNom::TChNom(QWidget* parent, std::function<void(const QString&)> avertissemen
     setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(313, 214);
 
-    Bevel1 = new QFrame(this);
+    auto* Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 297, 161);
 
     // The two blanks after "du" are part of the caption.
-    Label1 = etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
-                       police(MS_SANS_SERIF, 16));
+    etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
+              police(MS_SANS_SERIF, 16));
     Nom1 = saisie(this, "Nom1", {32, 48, 129, 28});
     Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20},
                        police(MS_SANS_SERIF, 16));
@@ -149,9 +145,9 @@ void TChNom::OKBtnClick() {
     const QByteArray nom2 = Nom2->text().toUtf8();
     // Asked of the field itself: while the dialog is hidden no child is visible.
     const bool nom2Visible = Nom2->isVisibleTo(this);
-    const auto avertissements = tavlo::rules::verifierNoms(
-        {nom1.constData(), static_cast<std::size_t>(nom1.size())},
-        {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
+    const auto avertissements =
+        rules::verifierNoms({nom1.constData(), static_cast<std::size_t>(nom1.size())},
+                            {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {
         QApplication::beep();
         m_avertissement(textes::qt(texte));
@@ -163,5 +159,7 @@ void TChNom::OKBtnClick() {
 
 void TChNom::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    tavlo::ui::centrerSurLEcran(*this);
+    centrerSurLEcran(*this);
 }
+
+} // namespace tavlo::ui

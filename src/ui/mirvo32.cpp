@@ -31,7 +31,6 @@ namespace {
 constexpr int TEMPO_MS = 500;
 constexpr int HAUTEUR_BARRE_ETAT = 19;
 constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
-constexpr int SUJET_AIDE = 1;
 
 void placer(QWidget* element, const char* nom) {
     element->setObjectName(QLatin1String(nom));
@@ -399,7 +398,7 @@ void TMirvo32::MenuZeroClick() {
 }
 
 void TMirvo32::MenuAidesurClick() {
-    m_dialogues->afficherAide(SUJET_AIDE);
+    m_dialogues->afficherAide();
 }
 
 void TMirvo32::MenuSonClick() {

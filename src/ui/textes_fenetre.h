@@ -67,7 +67,7 @@ inline constexpr std::string_view ANNULER = "Annuler";
 
 // The about box.
 inline constexpr std::string_view TITRE_A_PROPOS = "A propos";
-inline constexpr std::string_view VERSION = "Version 1.0";
+inline constexpr std::string_view VERSION = "Version %1"; // the project's version
 inline constexpr std::string_view MEMO = "Trois dés, un gobelet et onze jetons.\n"
                                          "Jouez à deux, ou contre ORDY.\n"
                                          "Le 421 vaut dix jetons.\n"

@@ -38,7 +38,7 @@ void ChNomSaisieTest::saisie() {
     QFETCH(bool, colle);
     QFETCH(QString, texte);
     QFETCH(QString, nom);
-    TChNom dialogue(nullptr, {});
+    tavlo::ui::TChNom dialogue(nullptr, {});
     auto* champ = dialogue.findChild<QLineEdit*>("Nom1");
     if (colle) {
         QApplication::clipboard()->setText(texte);

@@ -175,8 +175,8 @@ void DialoguesTest::aide() {
     FauxBoites boites;
     DialoguesQt dialogues(&fenetre, boites, {dossier});
     // The help is a window of its own, not modal; asked again, the same window comes forward.
-    dialogues.afficherAide(1);
-    dialogues.afficherAide(1);
+    dialogues.afficherAide();
+    dialogues.afficherAide();
     const auto aides = fenetre.findChildren<QWidget*>(QStringLiteral("Aide"));
     QCOMPARE(aides.size(), 1);
     QCOMPARE(aides[0]->windowTitle(), titre);

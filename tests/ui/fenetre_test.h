@@ -56,10 +56,10 @@ struct FauxDialogues final : ServiceDialogues {
         return nom1 && nom2 ? std::optional(std::pair{*nom1, *nom2}) : std::nullopt;
     }
     void afficherAPropos() override { ++aPropos; }
-    void afficherAide(int contexte) override { aides.push_back(contexte); }
+    void afficherAide() override { ++aides; }
     std::optional<std::string> nom1, nom2;
     int aPropos = 0;
-    std::vector<int> aides;
+    int aides = 0;
 };
 
 // Compares what a window shows with its reference picture, a few pixels of anti-aliasing

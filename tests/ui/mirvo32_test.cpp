@@ -67,7 +67,7 @@ void Mirvo32Test::uneMain() {
     QCOMPARE(t.face(QStringLiteral("De1")), 1);
     t.choisir(QStringLiteral("MenuAidesur"));
     t.choisir(QStringLiteral("MenuApropos"));
-    QCOMPARE(t.dialogues.aides, std::vector<int>{1});
+    QCOMPARE(t.dialogues.aides, 1);
     QCOMPARE(t.dialogues.aPropos, 1);
     for (const char* nom : {"MenuNouvelle", "MenuScores", "MenuAide"}) {
         auto* menu = t.element<QMenu>(QLatin1String(nom));
