@@ -30,7 +30,6 @@ inline constexpr std::string_view TOUCHE_ENTREE = "Entrée";
 // What a screen reader calls each element; a label's caption and a die's face are its
 // description.
 inline constexpr std::string_view NOM_PLATEAU = "Plateau";
-inline constexpr std::string_view NOM_IMAGE = "Modèle de la face %1";
 inline constexpr std::string_view NOM_DE = "Dé %1";
 inline constexpr std::string_view NOM_SELECT_DE = "Dé %1 écarté";
 inline constexpr std::string_view NOM_GOBELET = "Gobelet";

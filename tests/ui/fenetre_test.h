@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -152,13 +153,18 @@ public:
     }
 
     int face(const QString& nom) const { // the face a die's box shows, 1..6, or 0
-        const qint64 cle = element<QLabel>(nom)->pixmap().cacheKey();
-        int f = 6;
-        while (f > 0 &&
-               element<QLabel>(QStringLiteral("Image%1").arg(f))->pixmap().cacheKey() != cle) {
-            --f;
-        }
-        return f;
+        static const std::array<QImage, 6> faces = [] {
+            std::array<QImage, 6> images;
+            for (int f = 1; f <= 6; ++f) {
+                images[f - 1] =
+                    QImage(QStringLiteral(":/FACE%1").arg(f)).convertToFormat(QImage::Format_RGB32);
+            }
+            return images;
+        }();
+        const QImage vue =
+            element<QLabel>(nom)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto trouvee = std::ranges::find(faces, vue);
+        return trouvee == faces.end() ? 0 : static_cast<int>(trouvee - faces.begin()) + 1;
     }
     int jetons(const QString& rangee) const { // visible tokens of "Jeton", "J1" or "J2"
         const auto tous =
