@@ -2,24 +2,23 @@
 #include "fenetre_test.h"
 #include "rules/textes_noms.h"
 #include "ui/boite_message.h"
+#include "ui/ch_nom.h"
 #include "ui/dialogues_qt.h"
 #include "ui/textes_fenetre.h"
 
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTextBrowser>
 
 using tavlo::ui::DialoguesQt;
 using tavlo::ui::test::FauxBoites;
+using tavlo::ui::textes::qt;
 
 namespace {
-QString qt(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
-
 // Runs the player's actions in the modal window the caller opens next. A window they leave open
 // is then closed, so that a failing check cannot hang the test; resteOuverte says so.
 void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte) {
@@ -37,8 +36,8 @@ void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte)
 }
 } // namespace
 
-// The dialogs the menu opens, through the service the main window uses: the names dialog, the
-// about box and the help window; and the message boxes.
+// The dialogs the menu opens, through the service the main window uses: the names dialog and what
+// reaches a name, the about box and the help window; and the message boxes.
 class DialoguesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -48,7 +47,10 @@ private slots:
     }
     void nomsDemandes_data();
     void nomsDemandes();
+    void saisie_data();
+    void saisie();
     void aPropos();
+    void boiteMessage_data();
     void boiteMessage();
     void aide_data();
     void aide();
@@ -65,8 +67,6 @@ void DialoguesTest::nomsDemandes_data() {
     QTest::newRow("à deux, collé et coupé")
         << "éric"
         << "jean-pierre dupont" << QStringList{"ÉRIC", "JEAN-PIERR"} << aucun;
-    QTest::newRow("tapé trop long") << "abcdefghijkl"
-                                    << "" << QStringList{"ABCDEFGHIJ"} << aucun;
     QTest::newRow("vide puis ORDY") << ""
                                     << "ordy" << aucun
                                     << QStringList{qt(tavlo::rules::textes::NOMS_MANQUANTS),
@@ -118,6 +118,43 @@ void DialoguesTest::nomsDemandes() {
     QCOMPARE(resteOuverte, !avertissements.isEmpty());
 }
 
+// No control or format character reaches a name, and at most ten characters as a person counts
+// them, none of them cut in half.
+void DialoguesTest::saisie_data() {
+    QTest::addColumn<bool>("colle");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("nom");
+    // What broke: a carriage return cut the name on the board and in the rounds-won box.
+    QTest::newRow("commandes, formats, separateur de ligne")
+        << true << QString::fromUtf8("a\rb\tc\nd\0e\033f\177g\u200Bh\u2028i\u00ADj", 24)
+        << "ABCDEFGHIJ";
+    QTest::newRow("liant tape") << false << QString::fromUtf8("a\u200Dbcdefghijk") << "ABCDEFGHIJ";
+    // What broke: the die's surrogate pair was cut at the tenth unit and showed as a "?".
+    QTest::newRow("emoji dixieme") << true << QString::fromUtf8("abcdefghi\U0001F3B2")
+                                   << QString::fromUtf8("ABCDEFGHI\U0001F3B2");
+    QTest::newRow("emoji onzieme")
+        << true << QString::fromUtf8("abcdefghij\U0001F3B2") << "ABCDEFGHIJ";
+    QTest::newRow("accent combinant")
+        << true << QString::fromUtf8("abcdefghie\u0301k") << QString::fromUtf8("ABCDEFGHIE\u0301");
+}
+
+void DialoguesTest::saisie() {
+    QFETCH(bool, colle);
+    QFETCH(QString, texte);
+    QFETCH(QString, nom);
+    tavlo::ui::TChNom dialogue(nullptr, {});
+    auto* champ = dialogue.findChild<QLineEdit*>("Nom1");
+    if (colle) {
+        QApplication::clipboard()->setText(texte);
+        QTest::keyClick(champ, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        for (const QChar c : texte) {
+            QTest::sendKeyEvent(QTest::Click, champ, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    QCOMPARE(dialogue.nom1(), nom);
+}
+
 void DialoguesTest::aPropos() {
     QWidget fenetre;
     FauxBoites boites;
@@ -133,7 +170,16 @@ void DialoguesTest::aPropos() {
     QVERIFY(!resteOuverte);
 }
 
+void DialoguesTest::boiteMessage_data() {
+    QTest::addColumn<int>("type"); // a TypeBoite, or -1 for the error box
+    QTest::newRow("avertissement") << 0;
+    QTest::newRow("information") << 1;
+    QTest::newRow("personnalisée") << 2;
+    QTest::newRow("erreur") << -1;
+}
+
 void DialoguesTest::boiteMessage() {
+    QFETCH(int, type);
     bool resteOuverte = true;
     pendantLaFenetre(
         [&](QDialog& boite) {
@@ -150,12 +196,21 @@ void DialoguesTest::boiteMessage() {
                 QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
             }
             QVERIFY((boite.frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
+            // What broke: "OK" sat at the right edge, 299 pixels from the left and 11 from the
+            // right.
+            auto* ok = boite.findChild<QPushButton*>();
+            QVERIFY(qAbs(ok->mapTo(&boite, ok->rect().center()).x() - boite.rect().center().x()) <=
+                    1);
             QTest::keyClick(&boite, Qt::Key_Escape); // closes it, as "OK" does
         },
         resteOuverte);
-    tavlo::ui::BoitesQt().afficher(tavlo::rules::TypeBoite::Information,
-                                   QStringLiteral("Bravo <b>PAUL</b>!\r\r") +
-                                       QStringLiteral("un long texte ").repeated(40));
+    const QString texte =
+        QStringLiteral("Bravo <b>PAUL</b>!\r\r") + QStringLiteral("un long texte ").repeated(40);
+    if (type < 0) {
+        tavlo::ui::BoiteMessage::afficherErreur(texte, nullptr);
+    } else {
+        tavlo::ui::BoitesQt().afficher(static_cast<tavlo::rules::TypeBoite>(type), texte);
+    }
     QVERIFY(!resteOuverte);
 }
 
