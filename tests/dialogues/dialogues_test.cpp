@@ -2,7 +2,6 @@
 #include "fenetre_test.h"
 #include "rules/textes_noms.h"
 #include "ui/boite_message.h"
-#include "ui/ch_nom.h"
 #include "ui/dialogues_qt.h"
 #include "ui/textes_fenetre.h"
 
@@ -36,8 +35,8 @@ void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte)
 }
 } // namespace
 
-// The dialogs the menu opens, through the service the main window uses: the names dialog and what
-// reaches a name, the about box and the help window; and the message boxes.
+// The dialogs the menu opens, through the service the main window uses: the names dialog, the
+// about box and the help window; and the message boxes.
 class DialoguesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -47,8 +46,6 @@ private slots:
     }
     void nomsDemandes_data();
     void nomsDemandes();
-    void saisie_data();
-    void saisie();
     void aPropos();
     void boiteMessage_data();
     void boiteMessage();
@@ -67,6 +64,21 @@ void DialoguesTest::nomsDemandes_data() {
     QTest::newRow("à deux, collé et coupé")
         << "éric"
         << "jean-pierre dupont" << QStringList{"ÉRIC", "JEAN-PIERR"} << aucun;
+    // No control or format character reaches a name, and at most ten characters as a person
+    // counts them, none of them cut in half. What broke: a carriage return cut the name on the
+    // board and in the rounds-won box; the die's surrogate pair was cut at the tenth unit.
+    QTest::newRow("commandes, formats, liant")
+        << QString::fromUtf8("a\u200Dbcdefghijk")
+        << QString::fromUtf8("a\rb\tc\nd\0e\033f\177g\u200Bh\u2028i\u00ADj", 24)
+        << QStringList{"ABCDEFGHIJ", "ABCDEFGHIJ"} << aucun;
+    QTest::newRow("emoji dixième")
+        << "x" << QString::fromUtf8("abcdefghi\U0001F3B2")
+        << QStringList{"X", QString::fromUtf8("ABCDEFGHI\U0001F3B2")} << aucun;
+    QTest::newRow("emoji onzième") << "x" << QString::fromUtf8("abcdefghij\U0001F3B2")
+                                   << QStringList{"X", "ABCDEFGHIJ"} << aucun;
+    QTest::newRow("accent combinant")
+        << "x" << QString::fromUtf8("abcdefghie\u0301k")
+        << QStringList{"X", QString::fromUtf8("ABCDEFGHIE\u0301")} << aucun;
     QTest::newRow("vide puis ORDY") << ""
                                     << "ordy" << aucun
                                     << QStringList{qt(tavlo::rules::textes::NOMS_MANQUANTS),
@@ -116,43 +128,6 @@ void DialoguesTest::nomsDemandes() {
     QCOMPARE(donnes, noms);
     QCOMPARE(vus, avertissements);
     QCOMPARE(resteOuverte, !avertissements.isEmpty());
-}
-
-// No control or format character reaches a name, and at most ten characters as a person counts
-// them, none of them cut in half.
-void DialoguesTest::saisie_data() {
-    QTest::addColumn<bool>("colle");
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QString>("nom");
-    // What broke: a carriage return cut the name on the board and in the rounds-won box.
-    QTest::newRow("commandes, formats, separateur de ligne")
-        << true << QString::fromUtf8("a\rb\tc\nd\0e\033f\177g\u200Bh\u2028i\u00ADj", 24)
-        << "ABCDEFGHIJ";
-    QTest::newRow("liant tape") << false << QString::fromUtf8("a\u200Dbcdefghijk") << "ABCDEFGHIJ";
-    // What broke: the die's surrogate pair was cut at the tenth unit and showed as a "?".
-    QTest::newRow("emoji dixieme") << true << QString::fromUtf8("abcdefghi\U0001F3B2")
-                                   << QString::fromUtf8("ABCDEFGHI\U0001F3B2");
-    QTest::newRow("emoji onzieme")
-        << true << QString::fromUtf8("abcdefghij\U0001F3B2") << "ABCDEFGHIJ";
-    QTest::newRow("accent combinant")
-        << true << QString::fromUtf8("abcdefghie\u0301k") << QString::fromUtf8("ABCDEFGHIE\u0301");
-}
-
-void DialoguesTest::saisie() {
-    QFETCH(bool, colle);
-    QFETCH(QString, texte);
-    QFETCH(QString, nom);
-    tavlo::ui::TChNom dialogue(nullptr, {});
-    auto* champ = dialogue.findChild<QLineEdit*>("Nom1");
-    if (colle) {
-        QApplication::clipboard()->setText(texte);
-        QTest::keyClick(champ, Qt::Key_V, Qt::ControlModifier);
-    } else {
-        for (const QChar c : texte) {
-            QTest::sendKeyEvent(QTest::Click, champ, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-    QCOMPARE(dialogue.nom1(), nom);
 }
 
 void DialoguesTest::aPropos() {
