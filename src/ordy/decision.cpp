@@ -173,10 +173,10 @@ void reglesPremier(const EtatJeu& etat, Drapeaux& d) {
 // keeping all three ends the turn with them set aside.
 Decision montrer(const Drapeaux& d) {
     Decision decision;
-    decision.continuer = d.Continuer;
+    decision.m_continuer = d.Continuer;
     if (d.Continuer && !d.RienGarde) {
-        decision.garde = d.Garde;
-        decision.continuer = !(d.Garde[1] && d.Garde[2] && d.Garde[3]);
+        decision.m_garde = d.Garde;
+        decision.m_continuer = !(d.Garde[1] && d.Garde[2] && d.Garde[3]);
     }
     return decision;
 }
@@ -194,10 +194,6 @@ Decision decider(const EtatJeu& etat) {
         }
     }
     return montrer(d);
-}
-
-std::ostream& operator<<(std::ostream& os, const Decision& d) {
-    return os << "{continuer " << d.continuer << " garde " << d.garde << '}';
 }
 
 } // namespace tavlo::ordy

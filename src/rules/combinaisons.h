@@ -9,9 +9,9 @@
 namespace tavlo::rules {
 
 struct Combinaison {
-    std::int32_t rang;
-    std::int32_t valeur; // the three faces sorted high to low, read as a decimal number
-    std::int32_t jetons; // tokens the combination is worth
+    std::int32_t m_rang;
+    std::int32_t m_valeur; // the three faces sorted high to low, read as a decimal number
+    std::int32_t m_jetons; // tokens the combination is worth
 };
 
 // The sixteen named combinations in order of strength, strongest first. 211 ranks after the
@@ -37,11 +37,6 @@ inline constexpr std::array<Combinaison, 16> TableCombinaisons{{
 
 // Rank of any throw that is no named combination; it is worth one token.
 inline constexpr std::int32_t RANG_ORDINAIRE = 17;
-
-std::int32_t rangDe(std::int32_t valeur);
-
-// The faces of the three dice sorted from highest to lowest, read as a three-digit number.
-std::int32_t valeurDe(std::int32_t a, std::int32_t b, std::int32_t c);
 
 // Values the throw held in ValDe: writes NbFaces, Valeur and Rang. NbFaces must have been
 // cleared when the throw began.

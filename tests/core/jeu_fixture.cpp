@@ -42,7 +42,8 @@ testing::AssertionResult jetonsCoherents(const rules::EtatJeu& e) {
     for (int k = 1; k < rules::NB_JETONS; ++k) {
         if ((!e.Jetons1[k] && e.Jetons1[k + 1]) || (!e.Jetons2[k] && e.Jetons2[k + 1]) ||
             (e.Pot[k] && !e.Pot[k + 1]) || total != rules::NB_JETONS) {
-            return testing::AssertionFailure() << "slot " << k << " or the total in " << e;
+            return testing::AssertionFailure()
+                   << "slot " << k << " or the total in " << testing::PrintToString(e);
         }
     }
     return testing::AssertionSuccess();

@@ -1,6 +1,7 @@
 // Copyright 2026 the Tavlo32 developers.
 #pragma once
 
+#include "imprimer.h"
 #include "turn/jeu.h"
 
 #include <gtest/gtest.h>

@@ -24,15 +24,20 @@ protected:
     // A click on one of the human's controls, mostly on one that takes clicks now, so that games
     // go on to their end, sometimes on any of them, enabled or not.
     void cliquer() {
-        static constexpr std::array<void (Jeu::*)(), 8> clics{
-            &Jeu::GobeletClick,   &Jeu::De1Click,       &Jeu::De2Click,       &Jeu::De3Click,
-            &Jeu::SelectDe1Click, &Jeu::SelectDe2Click, &Jeu::SelectDe3Click, &Jeu::ButStopClick};
         const bool nImporteLequel = tirer(4) == 0;
         int element = tirer(8);
         for (int essai = 0; essai < 12 && !nImporteLequel && !prendClic(element); ++essai) {
             element = tirer(8);
         }
-        (jeu.*clics[static_cast<std::size_t>(element)])();
+        if (element == 0) {
+            jeu.GobeletClick();
+        } else if (element <= 3) {
+            jeu.DeClick(element);
+        } else if (element <= 6) {
+            jeu.SelectDeClick(element - 3);
+        } else {
+            jeu.ButStopClick();
+        }
     }
     bool prendClic(int element) const {
         return element == 0   ? jeu.gobeletCliquable()
@@ -98,7 +103,7 @@ protected:
         ASSERT_TRUE(jeu.etiJoueur() == jeu.nomJoueur(Siege::Un) ||
                     jeu.etiJoueur() == jeu.nomJoueur(Siege::Deux))
             << jeu.etiJoueur();
-        ASSERT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:" + std::to_string(e.CoupsMaxi));
+        ASSERT_EQ(jeu.fenetre().m_cpsMaxi, "Nombre de coups maxi:" + std::to_string(e.CoupsMaxi));
         ASSERT_GE(e.CoupsMaxi, 1);
         ASSERT_LE(e.CoupsMaxi, (e.Charge || e.Repos) ? 1 : 3)
             << "one throw a turn while loading and after a tie";
