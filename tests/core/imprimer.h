@@ -4,7 +4,7 @@
 
 #include "ordy/decision.h"
 #include "rules/effets.h"
-#include "rules/partie.h"
+#include "rules/etat_jeu.h"
 
 #include <gtest/gtest.h>
 
@@ -13,37 +13,28 @@
 namespace tavlo::rules {
 
 template <typename T, int N> void PrintTo(const TableauUn<T, N>& t, std::ostream* os) {
-    *os << '[';
     for (int k = 1; k <= N; ++k) {
-        *os << (k > 1 ? " " : "") << t[k];
+        *os << (k > 1 ? " " : "[") << t[k];
     }
     *os << ']';
 }
 
-inline void PrintTo(Siege s, std::ostream* os) {
-    *os << "siege " << static_cast<int>(s);
-}
-
 inline void PrintTo(const JouerSon& s, std::ostream* os) {
-    constexpr const char* noms[] = {"LANCER", "BRAVO", "MEILLEUR"};
-    *os << "son " << noms[static_cast<int>(s.m_son)];
+    *os << "son " << std::array{"LANCER", "BRAVO", "MEILLEUR"}.at(static_cast<int>(s.m_son));
 }
 
 inline void PrintTo(const AfficherBoite& b, std::ostream* os) {
-    constexpr const char* types[] = {"Avertissement", "Information", "Personnalise"};
-    *os << "boite " << types[static_cast<int>(b.m_type)] << " \"" << b.m_texte << '"';
+    *os << "boite " << static_cast<int>(b.m_type) << " \"" << b.m_texte << '"';
 }
 
 inline void PrintTo(const EtatJeu& e, std::ostream* os) {
-    const auto t = [](const auto& tableau) { return testing::PrintToString(tableau); };
-    *os << "{ValDe " << t(e.ValDe) << " NbFaces " << t(e.NbFaces) << " Valeur " << e.Valeur
-        << " Rang " << e.Rang << " ValeurPremier " << e.ValeurPremier << " RangPremier "
-        << e.RangPremier << " NumLancer " << e.NumLancer << " CoupsMaxi " << e.CoupsMaxi
-        << " CoupsRestants " << e.CoupsRestants << " Pot " << t(e.Pot) << " Jetons1 "
-        << t(e.Jetons1) << " Jetons2 " << t(e.Jetons2) << " Charge " << e.Charge << " Repos "
-        << e.Repos << " MiseRepos " << e.MiseRepos << " MancheFinie " << e.MancheFinie
-        << " ModeSolo " << e.ModeSolo << " Manches1 " << e.Manches1 << " Manches2 " << e.Manches2
-        << '}';
+    using testing::PrintToString;
+    *os << "{ValDe " << PrintToString(e.ValDe) << " Valeur " << e.Valeur << " ValeurPremier "
+        << e.ValeurPremier << " NumLancer " << e.NumLancer << " CoupsMaxi " << e.CoupsMaxi
+        << " CoupsRestants " << e.CoupsRestants << " Pot " << PrintToString(e.Pot) << " Jetons1 "
+        << PrintToString(e.Jetons1) << " Jetons2 " << PrintToString(e.Jetons2) << " Charge "
+        << e.Charge << " Repos " << e.Repos << " MiseRepos " << e.MiseRepos << " MancheFinie "
+        << e.MancheFinie << " ModeSolo " << e.ModeSolo << '}';
 }
 
 } // namespace tavlo::rules

@@ -104,7 +104,14 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     EXPECT_TRUE(jeu.enAttenteBoite());
     jeu.BoiteFermee();
     EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_FALSE(jeu.gobeletCliquable());
+    EXPECT_FALSE(jeu.gobeletCliquable()) << "nothing more is played until a new game";
+    EXPECT_FALSE(jeu.butStopCliquable());
+    EXPECT_EQ(jeu.texteManches(), "Manches pour PAUL : 1\r\rManches pour ORDY : 0");
+    jeu.MenuNouvelleClick();
+    EXPECT_TRUE(jeu.gobeletCliquable());
+    EXPECT_EQ(jeu.etat().Manches1, 1) << "a new game keeps the rounds won";
+    jeu.MenuZeroClick();
+    EXPECT_EQ(jeu.texteManches(), "Manches pour PAUL : 0\r\rManches pour ORDY : 0");
 }
 
 } // namespace

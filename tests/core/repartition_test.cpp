@@ -3,8 +3,6 @@
 
 #include "jeu_fixture.h"
 
-#include <gtest/gtest.h>
-
 namespace tavlo::rules {
 namespace {
 
@@ -71,16 +69,6 @@ const Main MAINS[] = {
     {411, 411, 2, Siege::Deux, 4}, {652, 652, 1, Siege::Deux, 1}};
 
 INSTANTIATE_TEST_SUITE_P(ParOrdreDeForce, Mains, testing::ValuesIn(MAINS));
-
-TEST_F(Repartition, LeChargementSArreteAuDernierJetonDuPot) {
-    p.m_etat.Charge = true;
-    donner(p.m_etat.Jetons2, 3);
-    p.m_etat.Pot[9] = p.m_etat.Pot[10] = p.m_etat.Pot[11] = true;
-    regler(421, 532);
-    EXPECT_EQ(compterJetons(p.m_etat.Jetons2), 6)
-        << "three tokens left in the pot, seven never paid";
-    EXPECT_FALSE(p.m_etat.Charge);
-}
 
 TEST_F(Repartition, UneEgaliteReporteSaMiseSurLaMainRejouee) {
     regler(421, 421);
