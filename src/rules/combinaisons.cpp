@@ -8,15 +8,12 @@ namespace tavlo::rules {
 
 namespace {
 
-const Combinaison* chercher(std::int32_t valeur) {
+std::int32_t rangDe(std::int32_t valeur) {
     const auto it = std::find_if(TableCombinaisons.begin(), TableCombinaisons.end(),
                                  [valeur](const Combinaison& c) { return c.m_valeur == valeur; });
-    return it == TableCombinaisons.end() ? nullptr : &*it;
-}
-
-std::int32_t rangDe(std::int32_t valeur) {
-    const Combinaison* c = chercher(valeur);
-    return c ? c->m_rang : RANG_ORDINAIRE;
+    return it == TableCombinaisons.end()
+               ? RANG_ORDINAIRE
+               : static_cast<std::int32_t>(it - TableCombinaisons.begin()) + 1;
 }
 
 // The faces of the three dice sorted from highest to lowest, read as a three-digit number.

@@ -9,30 +9,30 @@
 namespace tavlo::rules {
 
 struct Combinaison {
-    std::int32_t m_rang;
     std::int32_t m_valeur; // the three faces sorted high to low, read as a decimal number
     std::int32_t m_jetons; // tokens the combination is worth
 };
 
-// The sixteen named combinations in order of strength, strongest first. 211 ranks after the
-// triples although it is built like 611..311, and 221 is no combination at all.
+// The sixteen named combinations in order of strength, strongest first: a combination's rank is
+// its place in the table, from 1. 211 ranks after the triples although it is built like
+// 611..311, and 221 is no combination at all.
 inline constexpr std::array<Combinaison, 16> TableCombinaisons{{
-    {1, 421, 10},
-    {2, 111, 7},
-    {3, 611, 6},
-    {4, 511, 5},
-    {5, 411, 4},
-    {6, 311, 3},
-    {7, 666, 3},
-    {8, 555, 3},
-    {9, 444, 3},
-    {10, 333, 3},
-    {11, 222, 3},
-    {12, 211, 2},
-    {13, 654, 2},
-    {14, 543, 2},
-    {15, 432, 2},
-    {16, 321, 2},
+    {421, 10},
+    {111, 7},
+    {611, 6},
+    {511, 5},
+    {411, 4},
+    {311, 3},
+    {666, 3},
+    {555, 3},
+    {444, 3},
+    {333, 3},
+    {222, 3},
+    {211, 2},
+    {654, 2},
+    {543, 2},
+    {432, 2},
+    {321, 2},
 }};
 
 // Rank of any throw that is no named combination; it is worth one token.

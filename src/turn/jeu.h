@@ -62,8 +62,7 @@ public:
     std::string texteManches() const;
 
     // Effects queued since the last call, in order. A message box among them holds the game until
-    // the shell reports it closed with BoiteFermee(); ticks meanwhile are only
-    // remembered.
+    // the shell reports it closed with BoiteFermee(); a tick meanwhile is only remembered.
     std::vector<rules::Effet> prendreEffets();
     void BoiteFermee();
     // A modal box or dialog that the shell opens by itself holds the game the same way, until it
