@@ -73,20 +73,21 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     EXPECT_EQ(jeu.prendreEffets(), A_MOI);
 
     // Hand 6: ORDY, first with three throws and three tokens, keeps the 1 of 531, stops on 421.
-    des.prevoir({1, 3, 5});
-    des.prevoir({1, 4, 2});
+    des.prevoir({5, 3, 1});
+    des.prevoir({4, 2, 1});
     jeu.BoiteFermee();
     tiquer(7);
-    EXPECT_FALSE(jeu.fenetre().m_ecarte[1]) << "ORDY decides at the end of its pause";
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]) << "ORDY decides at the end of its pause";
     tiquer(1);
-    EXPECT_TRUE(jeu.fenetre().m_ecarte[1]);
-    EXPECT_EQ(jeu.fenetre().m_imageSelectDe[1], 1);
+    EXPECT_TRUE(jeu.fenetre().m_ecarte[3]);
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[1] || jeu.fenetre().m_ecarte[2]);
+    EXPECT_EQ(jeu.fenetre().m_imageSelectDe[3], 1);
     tiquer(6);
     EXPECT_FALSE(jeu.lancerEnCours())
         << "the pause's second tick drew the next throw's first frame";
     laisserJouerOrdy();
     EXPECT_EQ(jeu.etat().ValeurPremier, 421);
-    EXPECT_FALSE(jeu.fenetre().m_ecarte[1]);
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]);
     // Paul matches it with his last throw: a tie, and ORDY opens the replay at once.
     lancer({6, 5, 2});
     lancer({4, 2, 1});
