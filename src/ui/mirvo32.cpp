@@ -273,9 +273,9 @@ void TMirvo32::prendreEffets() {
     for (auto effets = m_jeu.prendreEffets(); !effets.empty(); effets = m_jeu.prendreEffets()) {
         for (const rules::Effet& effet : effets) {
             if (const auto* son = std::get_if<rules::JouerSon>(&effet)) {
-                m_son.jouer(son->son);
+                m_son.jouer(son->m_son);
             } else if (const auto* boite = std::get_if<rules::AfficherBoite>(&effet)) {
-                m_boites.afficher(boite->type, textes::qt(boite->texte));
+                m_boites.afficher(boite->m_type, textes::qt(boite->m_texte));
                 m_jeu.BoiteFermee();
                 dessiner();
             }
@@ -286,15 +286,15 @@ void TMirvo32::prendreEffets() {
 void TMirvo32::dessiner() {
     m_plateau->dessiner();
     const turn::Fenetre& f = m_jeu.fenetre();
-    MenuSon->setChecked(f.son);
+    MenuSon->setChecked(f.m_son);
 
-    if (f.sablier != m_sablierPose) {
-        if (f.sablier) {
+    if (f.m_sablier != m_sablierPose) {
+        if (f.m_sablier) {
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         } else {
             QGuiApplication::restoreOverrideCursor();
         }
-        m_sablierPose = f.sablier;
+        m_sablierPose = f.m_sablier;
     }
 }
 

@@ -262,13 +262,13 @@ void Plateau::dessinerDe(int n) {
     const turn::Fenetre& f = m_jeu.fenetre();
     ImageCliquable* de = De[static_cast<std::size_t>(n - 1)];
     ImageCliquable* selectDe = SelectDe[static_cast<std::size_t>(n - 1)];
-    de->montrer(face(f.imageDe[n]));
-    decrireFace(de, f.imageDe[n]);
-    de->setVisible(!f.ecarte[n]);
+    de->montrer(face(f.m_imageDe[n]));
+    decrireFace(de, f.m_imageDe[n]);
+    de->setVisible(!f.m_ecarte[n]);
     de->setCliquable(m_jeu.deCliquable(n));
-    selectDe->montrer(face(f.imageSelectDe[n]));
-    decrireFace(selectDe, f.imageSelectDe[n]);
-    selectDe->setVisible(f.ecarte[n]);
+    selectDe->montrer(face(f.m_imageSelectDe[n]));
+    decrireFace(selectDe, f.m_imageSelectDe[n]);
+    selectDe->setVisible(f.m_ecarte[n]);
     selectDe->setCliquable(m_jeu.selectDeCliquable(n));
 }
 
@@ -277,13 +277,13 @@ void Plateau::dessiner() {
     for (int n = 1; n <= rules::NB_DES; ++n) {
         dessinerDe(n);
     }
-    Gobelet->setVisible(f.gobeletVisible);
+    Gobelet->setVisible(f.m_gobeletVisible);
     Gobelet->setCliquable(m_jeu.gobeletCliquable());
     // The button looks disabled whenever a click on it would be refused.
     ButStop->setEnabled(m_jeu.butStopCliquable());
 
-    poserTexte(Eti_Lancer, f.etiLancer);
-    poserTexte(CpsMaxi, f.cpsMaxi);
+    poserTexte(Eti_Lancer, f.m_etiLancer);
+    poserTexte(CpsMaxi, f.m_cpsMaxi);
     poserTexte(EtiJoueur, m_jeu.etiJoueur());
     EtiRepos->setVisible(m_jeu.etiReposVisible());
     constexpr std::array<rules::Siege, 2> SIEGES{rules::Siege::Un, rules::Siege::Deux};
