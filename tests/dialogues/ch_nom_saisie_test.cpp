@@ -30,8 +30,9 @@ void ChNomSaisieTest::saisie_data() {
                                    << QString::fromUtf8("ABCDEFGHI\U0001F3B2");
     QTest::newRow("emoji onzieme")
         << true << QString::fromUtf8("abcdefghij\U0001F3B2") << "ABCDEFGHIJ";
+    // What broke: player 1's box showed a name ending in a combining accent as the accent alone.
     QTest::newRow("accent combinant")
-        << true << QString::fromUtf8("abcdefghie\u0301k") << QString::fromUtf8("ABCDEFGHIE\u0301");
+        << true << QString::fromUtf8("abcdefghie\u0301k") << QString::fromUtf8("ABCDEFGHI\u00C9");
 }
 
 void ChNomSaisieTest::saisie() {
