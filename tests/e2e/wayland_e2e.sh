@@ -19,7 +19,7 @@ cp "$programme" "$travail/tavlo32"
 chmod 755 "$travail/tavlo32"
 # The program runs as nobody, who may not read the checkout: the sanitizers' suppressions come
 # with it into the work folder.
-supp=$(sed -n 's/.*suppressions=\([^:]*\).*/\1/p' <<<"${LSAN_OPTIONS:-}")
+supp=$(sed -n 's/^\(.*:\)\{0,1\}suppressions=\([^:]*\).*/\2/p' <<<"${LSAN_OPTIONS:-}")
 if [ -n "$supp" ]; then
     cp "$supp" "$travail/lsan.supp"
     LSAN_OPTIONS=${LSAN_OPTIONS/"$supp"/$travail/lsan.supp}
