@@ -47,6 +47,8 @@ nettoyer() {
     [ -z "$reste" ] || exit 1
 }
 trap nettoyer EXIT
+# A test stopped by a signal still ends what it started.
+trap 'exit 1' HUP INT TERM
 
 # Fails with the program's output and the end of any log the test kept.
 echec() {
