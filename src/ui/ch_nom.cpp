@@ -22,9 +22,10 @@ namespace {
 
 constexpr int LONGUEUR_NOM = 10;
 
-// The text in capitals, without the characters that must never enter a name: control and format
-// characters, and line and paragraph separators, which would cut the name on the board and break
-// a line of the rounds-won box.
+// The text in capitals and in composed form, without the characters that must never enter a
+// name: control and format characters, and line and paragraph separators, which would cut the
+// name on the board and break a line of the rounds-won box. A group box draws a title that ends
+// in a combining accent as that accent alone, so the accent joins its letter here.
 QString nettoyer(QStringView texte) {
     QString propre;
     for (const char32_t c : texte.toUcs4()) {
@@ -38,7 +39,7 @@ QString nettoyer(QStringView texte) {
             propre.append(QStringView(QChar::fromUcs4(c)));
         }
     }
-    return propre.toUpper();
+    return propre.toUpper().normalized(QString::NormalizationForm_C);
 }
 
 // Where each character of a text ends, counting characters as a person does: a letter with its

@@ -76,9 +76,10 @@ void DialoguesTest::nomsDemandes_data() {
         << QStringList{"X", QString::fromUtf8("ABCDEFGHI\U0001F3B2")} << aucun;
     QTest::newRow("emoji onzième") << "x" << QString::fromUtf8("abcdefghij\U0001F3B2")
                                    << QStringList{"X", "ABCDEFGHIJ"} << aucun;
+    // What broke: player 1's box showed a name ending in a combining accent as the accent alone.
     QTest::newRow("accent combinant")
         << "x" << QString::fromUtf8("abcdefghie\u0301k")
-        << QStringList{"X", QString::fromUtf8("ABCDEFGHIE\u0301")} << aucun;
+        << QStringList{"X", QString::fromUtf8("ABCDEFGHI\u00C9")} << aucun;
     QTest::newRow("vide puis ORDY") << ""
                                     << "ordy" << aucun
                                     << QStringList{qt(tavlo::rules::textes::NOMS_MANQUANTS),
