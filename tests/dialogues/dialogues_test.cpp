@@ -18,12 +18,15 @@ using tavlo::ui::test::FauxBoites;
 using tavlo::ui::textes::qt;
 
 namespace {
-// Runs the player's actions in the modal window the caller opens next. A window they leave open
-// is then closed, so that a failing check cannot hang the test; resteOuverte says so.
+// Runs the player's actions in the modal window the caller opens next, which stands at the
+// centre of the screen wherever the main window is. A window they leave open is then closed, so
+// that a failing check cannot hang the test; resteOuverte says so.
 void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte) {
     QTimer::singleShot(0, qApp, [actions = std::move(actions), &resteOuverte] {
         auto* fenetre = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(fenetre != nullptr);
+        const QRect ecran = fenetre->screen()->geometry();
+        QVERIFY((fenetre->frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
         const auto fermer = qScopeGuard([&] {
             resteOuverte = fenetre->isVisible();
             if (resteOuverte) {
@@ -95,6 +98,8 @@ void DialoguesTest::nomsDemandes() {
     QFETCH(QStringList, avertissements);
     const bool deuxJoueurs = !colle2.isEmpty();
     QWidget fenetre;
+    fenetre.setGeometry(0, 0, 200, 100); // in a corner: centred on it is not on the screen
+    fenetre.show();
     FauxBoites boites;
     DialoguesQt dialogues(&fenetre, boites, {});
     QStringList vus;
@@ -133,6 +138,8 @@ void DialoguesTest::nomsDemandes() {
 
 void DialoguesTest::aPropos() {
     QWidget fenetre;
+    fenetre.setGeometry(0, 0, 200, 100);
+    fenetre.show();
     FauxBoites boites;
     bool resteOuverte = true;
     pendantLaFenetre(
@@ -159,8 +166,7 @@ void DialoguesTest::boiteMessage() {
     bool resteOuverte = true;
     pendantLaFenetre(
         [&](QDialog& boite) {
-            // A carriage return starts a line, long lines are cut at half the screen's width,
-            // and the box stands at the centre of the screen.
+            // A carriage return starts a line; long lines are cut at half the screen's width.
             auto* etiquette = boite.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             const QStringList lignes = etiquette->text().split(QLatin1Char('\n'));
             const QRect ecran = boite.screen()->geometry();
@@ -171,10 +177,10 @@ void DialoguesTest::boiteMessage() {
             for (const QString& ligne : lignes) {
                 QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
             }
-            QVERIFY((boite.frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
             // What broke: "OK" sat at the right edge, 299 pixels from the left and 11 from the
-            // right.
+            // right. It is the default button, framed as such.
             auto* ok = boite.findChild<QPushButton*>();
+            QVERIFY(ok->isDefault());
             QVERIFY(qAbs(ok->mapTo(&boite, ok->rect().center()).x() - boite.rect().center().x()) <=
                     1);
             QTest::keyClick(&boite, Qt::Key_Escape); // closes it, as "OK" does

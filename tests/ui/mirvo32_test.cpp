@@ -2,7 +2,6 @@
 #include "fenetre_test.h"
 
 #include "ui/boite_message.h"
-#include "ui/disposition.h"
 #include "ui/wav.h"
 
 #include <QFile>
@@ -66,7 +65,6 @@ private slots:
         QWidget* w = t.element(element);
         QVERIFY(w != nullptr && w->isVisible());
         QCOMPARE(w->devicePixelRatio(), qreal(echelle()));
-        QCOMPARE(w->geometry(), tavlo::ui::emplacement(element.toStdString()));
         const QImage attendue(QStringLiteral(":/") + image + (echelle() == 2 ? "@2x" : ""));
         QVERIFY(!attendue.isNull());
         QCOMPARE(w->grab().toImage().convertToFormat(QImage::Format_RGB32),
@@ -242,8 +240,10 @@ void Mirvo32Test::uneMancheContreOrdy() {
 
 void Mirvo32Test::bulle_data() {
     QTest::addColumn<QString>("nom");
-    QTest::addColumn<int>("entreTemps"); // 1: the element clicked, 2: the mouse leaves it
+    // 1: the element clicked, 2: the mouse leaves it, 3: an empty place, no die set aside
+    QTest::addColumn<int>("entreTemps");
     // Rows without a tooltip first: a tooltip once up takes a while to go.
+    QTest::newRow("SelectDe2 vide") << "SelectDe2" << 3;
     QTest::newRow("Gobelet lancé entre-temps") << "Gobelet" << 1;
     QTest::newRow("De3 quitté") << "De3" << 2;
     QTest::newRow("De1") << "De1" << 0;
@@ -323,6 +323,7 @@ void Mirvo32Test::resteMaximisee() {
     FenetreDeTest t;
     t.fenetre().showMaximized();
     QTRY_VERIFY(t.fenetre().isMaximized());
+    QCoreApplication::processEvents(); // nothing left queued that would maximise it again
     t.fenetre().showNormal();
     QTRY_VERIFY(t.fenetre().isMaximized());
 }
@@ -335,8 +336,6 @@ void Mirvo32Test::son_data() {
     const QByteArray lancer = lire(QStringLiteral(":/LANCER"));
     const qsizetype data = lancer.indexOf("data");
     QTest::newRow(":/LANCER") << lancer << 1 << 11025 << 38545;
-    QTest::newRow(":/BRAVO") << lire(QStringLiteral(":/BRAVO")) << 2 << 11128 << 69888;
-    QTest::newRow(":/MEILLEUR") << lire(QStringLiteral(":/MEILLEUR")) << 1 << 11025 << 11311;
     // A chunk of odd length before the samples is padded to an even one: they are still found.
     QTest::newRow("bloc impair") << lancer.left(data) + QByteArray("odd \3\0\0\0abc\0", 12) +
                                         lancer.mid(data)
