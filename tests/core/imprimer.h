@@ -4,7 +4,7 @@
 
 #include "ordy/decision.h"
 #include "rules/effets.h"
-#include "rules/etat_jeu.h"
+#include "rules/tableau_un.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +25,6 @@ inline void PrintTo(const JouerSon& s, std::ostream* os) {
 
 inline void PrintTo(const AfficherBoite& b, std::ostream* os) {
     *os << "boite " << static_cast<int>(b.m_type) << " \"" << b.m_texte << '"';
-}
-
-inline void PrintTo(const EtatJeu& e, std::ostream* os) {
-    using testing::PrintToString;
-    *os << "{ValDe " << PrintToString(e.ValDe) << " Valeur " << e.Valeur << " ValeurPremier "
-        << e.ValeurPremier << " NumLancer " << e.NumLancer << " CoupsMaxi " << e.CoupsMaxi
-        << " CoupsRestants " << e.CoupsRestants << " Pot " << PrintToString(e.Pot) << " Jetons1 "
-        << PrintToString(e.Jetons1) << " Jetons2 " << PrintToString(e.Jetons2) << " Charge "
-        << e.Charge << " Repos " << e.Repos << " MiseRepos " << e.MiseRepos << " MancheFinie "
-        << e.MancheFinie << " ModeSolo " << e.ModeSolo << '}';
 }
 
 } // namespace tavlo::rules

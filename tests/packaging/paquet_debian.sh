@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder, lists it, runs lintian on it (no error
-# allowed) and unpacks it into a scratch root to check the tree and the control fields.
+# allowed) and unpacks it into a scratch root to check the tree the desktop and the installed
+# program rely on, and the control fields.
 # Usage: paquet_debian.sh <build folder> <project version>
 set -euo pipefail
 build=$1
@@ -27,6 +28,9 @@ for f in \
     usr/share/applications/fr.tavlo32.Tavlo32.desktop \
     usr/share/metainfo/fr.tavlo32.Tavlo32.metainfo.xml \
     usr/share/icons/hicolor/32x32/apps/tavlo32.png \
+    usr/share/icons/hicolor/48x48/apps/tavlo32.png \
+    usr/share/icons/hicolor/64x64/apps/tavlo32.png \
+    usr/share/icons/hicolor/128x128/apps/tavlo32.png \
     usr/share/icons/hicolor/256x256/apps/tavlo32.png \
     usr/share/doc/tavlo32/copyright \
     usr/share/doc/tavlo32/changelog.gz \
@@ -34,6 +38,11 @@ for f in \
     [ -s "$racine/$f" ] || { echo "missing from the package: $f"; echec=1; }
 done
 [ -x "$racine/usr/games/tavlo32" ] || { echo "usr/games/tavlo32 is not executable"; echec=1; }
+# The desktop entry starts the installed program by name and shows the installed icon.
+for ligne in Exec=tavlo32 Icon=tavlo32; do
+    grep -qx "$ligne" "$racine/usr/share/applications/fr.tavlo32.Tavlo32.desktop" ||
+        { echo "the desktop entry lacks $ligne"; echec=1; }
+done
 
 # The version is the project's, in the control file and in the changelog; the dependencies
 # were computed from the program: it links Qt's widgets and multimedia libraries.
