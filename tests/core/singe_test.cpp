@@ -75,7 +75,7 @@ protected:
             ASSERT_TRUE(k == 1 ||
                         ((e.Jetons1[k - 1] || !e.Jetons1[k]) &&
                          (e.Jetons2[k - 1] || !e.Jetons2[k]) && (e.Pot[k] || !e.Pot[k - 1])))
-                << "slot " << k << " in " << testing::PrintToString(e);
+                << "slot " << k;
         }
         ASSERT_EQ(total, rules::NB_JETONS);
         ASSERT_LE(e.CoupsMaxi, (e.Charge || e.Repos) ? 1 : 3)
