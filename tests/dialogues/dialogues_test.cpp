@@ -166,13 +166,16 @@ void DialoguesTest::boiteMessage() {
     bool resteOuverte = true;
     pendantLaFenetre(
         [&](QDialog& boite) {
-            // A carriage return starts a line; long lines are cut at half the screen's width.
+            // A carriage return starts a line; long lines are cut at half the screen's width,
+            // between words, none of them lost.
             auto* etiquette = boite.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             const QStringList lignes = etiquette->text().split(QLatin1Char('\n'));
             const QRect ecran = boite.screen()->geometry();
             QCOMPARE(lignes.mid(0, 2),
                      (QStringList{QStringLiteral("Bravo <b>PAUL</b>!"), QString()}));
             QCOMPARE(etiquette->textFormat(), Qt::PlainText); // tags in a name are shown as typed
+            const QString mots = lignes.mid(2).join(QLatin1Char(' ')).simplified();
+            QVERIFY(mots.startsWith(QStringLiteral("un long texte ").repeated(40).trimmed()));
             QVERIFY(lignes.size() > 4);
             for (const QString& ligne : lignes) {
                 QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
