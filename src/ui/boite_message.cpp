@@ -88,7 +88,8 @@ void BoiteMessage::showEvent(QShowEvent* event) {
     if (auto* etiquette = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         etiquette->setWordWrap(false);
     }
-    adjustSize();
+    // The box fixed its size for wrapped lines: it takes the size the whole lines need.
+    setFixedSize(sizeHint());
     centrerSurLEcran(*this);
 }
 

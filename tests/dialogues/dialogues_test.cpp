@@ -25,14 +25,14 @@ void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte)
     QTimer::singleShot(0, qApp, [actions = std::move(actions), &resteOuverte] {
         auto* fenetre = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(fenetre != nullptr);
-        const QRect ecran = fenetre->screen()->geometry();
-        QVERIFY((fenetre->frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
         const auto fermer = qScopeGuard([&] {
             resteOuverte = fenetre->isVisible();
             if (resteOuverte) {
                 fenetre->reject();
             }
         });
+        const QRect ecran = fenetre->screen()->geometry();
+        QVERIFY((fenetre->frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
         actions(*fenetre);
     });
 }
@@ -177,6 +177,7 @@ void DialoguesTest::boiteMessage() {
             const QString mots = lignes.mid(2).join(QLatin1Char(' ')).simplified();
             QVERIFY(mots.startsWith(QStringLiteral("un long texte ").repeated(40).trimmed()));
             QVERIFY(lignes.size() > 4);
+            QVERIFY(etiquette->width() >= etiquette->sizeHint().width()); // whole lines shown
             for (const QString& ligne : lignes) {
                 QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
             }
