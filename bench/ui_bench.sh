@@ -125,6 +125,9 @@ lancer_us() {
     sleep 0.5
     x0=$(xdotool search --onlyvisible --classname tavlo32 getwindowgeometry | awk '/Position/ {split($2, p, ","); print p[1]; exit}')
     y0=$(xdotool search --onlyvisible --classname tavlo32 getwindowgeometry | awk '/Position/ {split($2, p, ","); print p[2]; exit}')
+    # Away first, so that the pointer enters the cup even where the previous program left it.
+    xdotool mousemove 0 0
+    sleep 0.2
     xdotool mousemove $((x0 + 592)) $((y0 + 100))
     sleep 0.5
     avant=$(cpu_us "$p")
