@@ -117,18 +117,19 @@ kill "$pid_nu"
 # One whole throw: open "&Nouvelle Partie", close it, click the cup, wait for the seven frames.
 # Prints the CPU time it took, in microseconds.
 lancer_us() {
-    local p=$1 x0 y0 avant
-    xdotool search --onlyvisible --classname tavlo32 windowactivate --sync %@ >/dev/null 2>&1 || true
+    local p=$1 fenetre X Y avant
+    # The main window, taken before any menu or tooltip opens a window of the same class.
+    fenetre=$(xdotool search --onlyvisible --classname tavlo32 | head -n1)
+    xdotool windowactivate --sync "$fenetre" >/dev/null 2>&1 || true
     xdotool key alt+n
     sleep 0.3
     xdotool key Escape
     sleep 0.5
-    x0=$(xdotool search --onlyvisible --classname tavlo32 getwindowgeometry | awk '/Position/ {split($2, p, ","); print p[1]; exit}')
-    y0=$(xdotool search --onlyvisible --classname tavlo32 getwindowgeometry | awk '/Position/ {split($2, p, ","); print p[2]; exit}')
+    eval "$(xdotool getwindowgeometry --shell "$fenetre" | grep -E '^[XY]=')"
     # Away first, so that the pointer enters the cup even where the previous program left it.
     xdotool mousemove 0 0
     sleep 0.2
-    xdotool mousemove $((x0 + 592)) $((y0 + 100))
+    xdotool mousemove $((X + 592)) $((Y + 100))
     sleep 0.5
     avant=$(cpu_us "$p")
     xdotool click 1
@@ -144,7 +145,7 @@ if [ -n "$avant_programme" ]; then
     pid_avant=$!
     pids+=("$pid_avant")
     until xdotool search --onlyvisible --classname tavlo32 >/dev/null 2>&1; do :; done
-    sleep 2
+    sleep 5 # as long as the program had run before its own throw's menu, at the least
     lancer_avant=$(lancer_us "$pid_avant")
     kill "$pid_avant"
 fi
