@@ -61,6 +61,24 @@ TEST_F(JeuTest, LeLancerDureSeptTopsEtTireLesFacesDeLHeureDuJour) {
     EXPECT_EQ(jeu.etat().CptAnim, 2) << "the tick raised under the box draws a frame at once";
 }
 
+TEST_F(DeuxJoueurs, LeRecitDitLesDesGardesEtLesJetonsDonnes) {
+    jusquAuDechargement();
+    const Recit& r = jeu.recit();
+    lancer({6, 5, 2});
+    jeu.De1Click();
+    lancer({6, 3, 1});
+    EXPECT_EQ(r.lancers, 6);
+    EXPECT_TRUE(r.ecartes[1] && !r.ecartes[2] && !r.ecartes[3]) << r.ecartes;
+    jeu.ButStopClick();
+    EXPECT_EQ(r.passes, 5);
+    EXPECT_EQ(r.jetonsDonnes, 0) << "a first player's pass moves no token";
+    // Marie's 654 beats Paul's 631: she gives him two of her ten tokens.
+    jouerTour({6, 5, 4});
+    EXPECT_EQ(r.jetonsDonnes, 2);
+    EXPECT_EQ(r.donneur, Rangee::Joueur2);
+    EXPECT_EQ(r.receveur, Rangee::Joueur1);
+}
+
 TEST_F(DeuxJoueurs, LeSecondJoueurLanceAuPlusAutantQueLePremier) {
     jusquAuDechargement();
     lancer({6, 5, 2});
