@@ -45,4 +45,6 @@ for bibliotheque in libqt6widgets6 libqt6multimedia6 libc6; do
     champ Depends | grep -q "$bibliotheque" || { echo "Depends lacks $bibliotheque"; echec=1; }
 done
 echo "== Depends: $(champ Depends)"
+# What broke: the description lost its one semicolon.
+champ Description | grep -qF 'like; the' || { echo "Description: $(champ Description)"; echec=1; }
 exit $echec
