@@ -24,21 +24,18 @@ demarrer_bureau
 
 # The accessibility bus, started here rather than by D-Bus activation so that it ends with the
 # test; the registry is started by that bus when the client first asks for it.
-"$lanceur" --launch-immediately >"$travail/bus.log" 2>&1 &
-pids+=($!)
+en_fond "$lanceur" --launch-immediately >"$travail/bus.log" 2>&1
 bus() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true
 }
 attendre bus || echec "the accessibility bus did not start"
 
-"$python" "$(dirname "$0")/lecteur_ecran.py" "$travail" >"$travail/client.log" 2>&1 &
-client=$!
-pids+=("$client")
+en_fond "$python" "$(dirname "$0")/lecteur_ecran.py" "$travail" >"$travail/client.log" 2>&1
+client=${pids[-1]}
 attendre test -e "$travail/pret" || echec "the accessibility client did not start"
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$programme" >"$travail/sortie" 2>&1 &
-pids+=($!)
+en_fond env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$programme" >"$travail/sortie" 2>QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 en_fond "$programme" >"$travail/sortie" 2>&11
 statut=0
 wait "$client" || statut=$?
 cat "$travail/client.log"
