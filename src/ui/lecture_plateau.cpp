@@ -163,8 +163,8 @@ LecturePlateau::~LecturePlateau() {
         }
     }
     for (const Rangee& rangee : m_rangees) {
-        if (rangee.element) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(rangee.element));
+        if (rangee.m_element) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(rangee.m_element));
         }
     }
     for (QAccessibleInterface* annonce : m_annonces) {
@@ -178,12 +178,12 @@ void LecturePlateau::ajouterRangee(const QWidget* aLaPlaceDe, const QRect& place
 }
 
 QAccessibleInterface* LecturePlateau::elementDe(Rangee& r) const {
-    if (!r.element) {
-        r.element = new ElementLu(m_plateau, QAccessible::StaticText, r.place, r.nom);
-        QAccessible::registerAccessibleInterface(r.element);
-        r.nomDit = r.nom();
+    if (!r.m_element) {
+        r.m_element = new ElementLu(m_plateau, QAccessible::StaticText, r.m_place, r.m_nom);
+        QAccessible::registerAccessibleInterface(r.m_element);
+        r.m_nomDit = r.m_nom();
     }
-    return r.element;
+    return r.m_element;
 }
 
 void LecturePlateau::rangeesChangees() {
@@ -191,9 +191,9 @@ void LecturePlateau::rangeesChangees() {
         return;
     }
     for (Rangee& rangee : m_rangees) {
-        if (rangee.element && rangee.nom() != rangee.nomDit) {
-            rangee.nomDit = rangee.nom();
-            envoyer(rangee.element, QAccessible::NameChanged);
+        if (rangee.m_element && rangee.m_nom() != rangee.m_nomDit) {
+            rangee.m_nomDit = rangee.m_nom();
+            envoyer(rangee.m_element, QAccessible::NameChanged);
         }
     }
 }
@@ -224,8 +224,9 @@ QList<QAccessibleInterface*> LecturePlateau::enfants() const {
         if (!element || element->isWindow() || m_caches.contains(element)) {
             continue;
         }
-        const auto rangee = std::find_if(m_rangees.begin(), m_rangees.end(),
-                                         [&](const Rangee& r) { return r.aLaPlaceDe == element; });
+        const auto rangee = std::find_if(m_rangees.begin(), m_rangees.end(), [&](const Rangee& r) {
+            return r.m_aLaPlaceDe == element;
+        });
         if (rangee != m_rangees.end()) {
             enfants << elementDe(*rangee);
         } else if (!element->isHidden()) {

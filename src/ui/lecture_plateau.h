@@ -42,11 +42,11 @@ public:
 
 private:
     struct Rangee {
-        const QWidget* aLaPlaceDe;
-        QRect place;
-        std::function<QString()> nom;
-        QAccessibleInterface* element = nullptr;
-        QString nomDit;
+        const QWidget* m_aLaPlaceDe;
+        QRect m_place;
+        std::function<QString()> m_nom;
+        QAccessibleInterface* m_element = nullptr; // made when a client first reads the row
+        QString m_nomDit;                          // the name a client was last told
     };
     QAccessibleInterface* elementDe(Rangee& rangee) const;
 
