@@ -106,7 +106,8 @@ public:
         }
     }
 
-    QString text(QAccessible::Text quoi) const override { return QAccessibleWidget::text(quoi); }
+    // The die's face is its text, which cannot be selected or edited.
+    using QAccessibleWidget::text;
     QString text(int debut, int fin) const override { return face().mid(debut, fin - debut); }
     int characterCount() const override { return static_cast<int>(face().size()); }
     void selection(int, int* debut, int* fin) const override { *debut = *fin = 0; }
