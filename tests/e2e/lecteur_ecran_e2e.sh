@@ -35,9 +35,13 @@ en_fond "$python" "$(dirname "$0")/lecteur_ecran.py" "$travail" >"$travail/clien
 client=${pids[-1]}
 attendre test -e "$travail/pret" || echec "the accessibility client did not start"
 
-en_fond env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$programme" >"$travail/sortie" 2>QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 en_fond "$programme" >"$travail/sortie" 2>&11
+en_fond env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$programme" >"$travail/sortie" 2>&1
+programme_pid=${pids[-1]}
 statut=0
 wait "$client" || statut=$?
 cat "$travail/client.log"
 [ "$statut" -eq 0 ] || echec "the screen reader's hand failed"
+# The hand ends on "Quitter": the program leaves with status 0, the sanitized one without a report.
+attendre sh -c "! kill -0 $programme_pid" || echec "the program did not end on \"Quitter\""
+wait "$programme_pid" || echec "exit status $?"
 echo "PASS"
