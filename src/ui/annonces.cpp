@@ -19,7 +19,8 @@ QString compte(int jetons) {
     return textes::qt(jetons > 1 ? textes::JETONS : textes::JETON).arg(jetons);
 }
 
-QString de(std::string_view texte, int de) {
+// A sentence about die 1, 2 or 3.
+QString phraseDe(std::string_view texte, int de) {
     return textes::qt(texte).arg(de);
 }
 
@@ -32,21 +33,21 @@ Annonces::Annonces(const turn::Jeu& jeu)
 QString Annonces::suivantes() {
     const turn::Recit& recit = m_jeu.recit();
     QStringList phrases;
-    const bool lance = recit.m_lancers != m_lancers;
-    const bool passe = recit.m_passes != m_passes;
-    if (lance) {
+    const bool aLance = recit.m_lancers != m_lancers;
+    const bool aPasse = recit.m_passes != m_passes;
+    if (aLance) {
         phrases << lancer();
         // The dice kept out of the throw are told with it; what moved since is told after.
         m_ecartes = recit.m_ecartes;
     }
-    if (passe) {
-        phrases << this->passe();
+    if (aPasse) {
+        phrases << passe();
     } else {
         // At a pass every die comes back, which the pass itself tells.
         const auto& ecartes = m_jeu.fenetre().m_ecarte;
         for (int d = 1; d <= rules::NB_DES; ++d) {
             if (ecartes[d] != m_ecartes[d]) {
-                phrases << de(ecartes[d] ? textes::ANNONCE_ECARTE : textes::ANNONCE_REMIS, d);
+                phrases << phraseDe(ecartes[d] ? textes::ANNONCE_ECARTE : textes::ANNONCE_REMIS, d);
             }
         }
     }
@@ -65,7 +66,7 @@ QString Annonces::lancer() const {
                             .arg(e.ValDe[3])};
     for (int d = 1; d <= rules::NB_DES; ++d) {
         if (m_jeu.recit().m_ecartes[d]) {
-            phrases << de(textes::ANNONCE_ECARTE, d);
+            phrases << phraseDe(textes::ANNONCE_ECARTE, d);
         }
     }
     if (e.Rang != rules::RANG_ORDINAIRE) {
