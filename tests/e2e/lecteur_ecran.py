@@ -153,9 +153,9 @@ assert 0 <= t - moment <= DELAI, (texte, t - moment)
 assert all(r in texte for r in rangees()), (texte, rangees())
 don = re.match(r"Le pot donne (\d+) jetons? à (\w+)\. ", texte)
 perdant = don[2] if don else "PAUL"  # after a tie the first player opens the replay
-lu = " ".join(rangees()) + " "
-assert (f"{perdant} : {don[1]} jeton" in lu and f"Pot : {11 - int(don[1])} jeton" in lu
-        if don else texte.startswith("Égalité")), texte
+# French puts the singular on none and one.
+assert (f"{perdant} : {don[1]} jeton{'s' * (int(don[1]) > 1)}" in rangees() and
+        f"Pot : {11 - int(don[1])} jeton" in texte if don else texte.startswith("Égalité")), texte
 assert texte.endswith(f"Main à {perdant}."), texte
 assert not depuis(0, "object:state-changed:checked"), "a die was set aside in a one-throw hand"
 
