@@ -327,10 +327,18 @@ Plateau::Vue Plateau::lireVue() const {
 
 void Plateau::dessiner() {
     Vue vue = lireVue();
-    if (vue == m_vue) {
-        return;
+    if (vue != m_vue) {
+        m_vue = std::move(vue);
+        dessinerVue();
     }
-    m_vue = std::move(vue);
+    // What the game did is told after it is drawn, and even when nothing on the board changed.
+    m_lecture.rangeesChangees();
+    if (const QString annonce = m_annonces.suivantes(); !annonce.isEmpty()) {
+        m_lecture.annoncer(annonce);
+    }
+}
+
+void Plateau::dessinerVue() {
     const turn::Fenetre& f = m_jeu.fenetre();
     for (int n = 1; n <= rules::NB_DES; ++n) {
         dessinerDe(n);
@@ -355,10 +363,6 @@ void Plateau::dessiner() {
         for (std::size_t j = 0; j < J.size(); ++j) {
             J[j][i]->setVisible(m_jeu.jetonVisible(RANGEES[j], k));
         }
-    }
-    m_lecture.rangeesChangees();
-    if (const QString annonce = m_annonces.suivantes(); !annonce.isEmpty()) {
-        m_lecture.annoncer(annonce);
     }
 }
 

@@ -72,6 +72,7 @@ private:
         bool operator==(const Vue&) const = default;
     };
     Vue lireVue() const;
+    void dessinerVue();
 
     const turn::Jeu& m_jeu;
     // What was drawn last; none before the first drawing and after the pictures change.
