@@ -31,15 +31,34 @@ inline constexpr std::string_view TOUCHE_ENTREE = "Entrée";
 // description.
 inline constexpr std::string_view NOM_PLATEAU = "Plateau";
 inline constexpr std::string_view NOM_DE = "Dé %1";
-inline constexpr std::string_view NOM_SELECT_DE = "Dé %1 écarté";
 inline constexpr std::string_view NOM_GOBELET = "Gobelet";
 inline constexpr std::string_view NOM_ETI_LANCER = "Numéro du lancer";
 inline constexpr std::string_view NOM_ETI_JOUEUR = "Joueur dont c'est le tour";
 inline constexpr std::string_view NOM_ETI_REPOS = "Égalité";
 inline constexpr std::string_view NOM_CPS_MAXI = "Nombre de coups maximum";
-inline constexpr std::string_view NOM_JETON = "Jeton du pot %1";
-inline constexpr std::string_view NOM_JETON_JOUEUR = "Jeton %1 du joueur %2";
 inline constexpr std::string_view DESCRIPTION_FACE = "Face %1";
+// What the cup's and the dice's one action does.
+inline constexpr std::string_view ACTION_GOBELET = "Lancer les dés";
+inline constexpr std::string_view ACTION_DE = "Écarter ce dé";
+inline constexpr std::string_view ACTION_SELECT_DE = "Remettre ce dé en jeu";
+// A row of tokens, read as one element: its holder and its count. French puts the singular on
+// none and one.
+inline constexpr std::string_view NOM_RANGEE = "%1 : %2";
+inline constexpr std::string_view NOM_POT = "Pot";
+inline constexpr std::string_view JETON = "%1 jeton";
+inline constexpr std::string_view JETONS = "%1 jetons";
+
+// What a screen reader announces of the game, sentence by sentence.
+inline constexpr std::string_view ANNONCE_LANCER = "%1 : %2, %3, %4."; // the thrower, the faces
+inline constexpr std::string_view ANNONCE_ECARTE = "Dé %1 écarté.";
+inline constexpr std::string_view ANNONCE_REMIS = "Dé %1 remis en jeu.";
+inline constexpr std::string_view ANNONCE_COMBINAISON = "Combinaison %1.";
+inline constexpr std::string_view ANNONCE_RESTANTS = "Lancers restants : %1.";
+inline constexpr std::string_view ANNONCE_DON = "%1 donne %2 à %3.";
+inline constexpr std::string_view LE_POT = "Le pot";
+inline constexpr std::string_view ANNONCE_EGALITE = "Égalité : aucun jeton ne bouge.";
+inline constexpr std::string_view ANNONCE_RANGEES = "%1, %2, %3.";
+inline constexpr std::string_view ANNONCE_MAIN = "Main à %1.";
 
 inline constexpr std::string_view MENU_NOUVELLE = "&Nouvelle Partie";
 inline constexpr std::string_view MENU_1_JOUEUR = "1 Joueur";
