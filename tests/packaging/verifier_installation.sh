@@ -12,6 +12,9 @@ manquants=0
 for f in \
     bin/tavlo32 \
     share/tavlo32/aide/tavlo32.html \
+    share/tavlo32/aide/tavlo32_en.html \
+    share/man/man6/tavlo32.6.gz \
+    share/man/fr/man6/tavlo32.6.gz \
     share/applications/fr.tavlo32.Tavlo32.desktop \
     share/metainfo/fr.tavlo32.Tavlo32.metainfo.xml \
     share/icons/hicolor/32x32/apps/tavlo32.png \
