@@ -78,8 +78,8 @@ void reglesCommunes(const EtatJeu& etat, Drapeaux& d) {
 // A pair or triple of this face is worth chasing only when the first player's rank is above the
 // rank of its triple (666 is rank 7 ... 222 rank 11).
 struct PaireAChasser {
-    int face;
-    std::int32_t rangPremierAuDela;
+    int m_face;
+    std::int32_t m_rangPremierAuDela;
 };
 constexpr std::array<PaireAChasser, 5> PairesAChasser{{{6, 7}, {5, 8}, {4, 9}, {3, 10}, {2, 11}}};
 
@@ -91,8 +91,8 @@ void chasserContreTripleOuSuite(const EtatJeu& etat, Drapeaux& d) {
         return;
     }
     for (const PaireAChasser& p : PairesAChasser) {
-        if (etat.RangPremier > p.rangPremierAuDela && etat.NbFaces[p.face] >= 2) {
-            garderFace(etat, d, p.face);
+        if (etat.RangPremier > p.m_rangPremierAuDela && etat.NbFaces[p.m_face] >= 2) {
+            garderFace(etat, d, p.m_face);
             return;
         }
     }
@@ -132,8 +132,8 @@ void reglesSecond(const EtatJeu& etat, Drapeaux& d) {
 // Playing first, the fewer tokens ORDY holds the more it is content with: holding fewer tokens than
 // the slot, it passes on any rank below the bound.
 struct Prudence {
-    int emplacement;
-    std::int32_t rangSous;
+    int m_emplacement;
+    std::int32_t m_rangSous;
 };
 constexpr std::array<Prudence, 6> Prudences{{{3, 17}, {4, 12}, {5, 6}, {6, 5}, {7, 4}, {8, 3}}};
 
@@ -142,7 +142,7 @@ void reglesPremier(const EtatJeu& etat, Drapeaux& d) {
         d.arreter();
     }
     for (const Prudence& p : Prudences) {
-        if (!tientAuMoins(etat, p.emplacement) && etat.Rang < p.rangSous) {
+        if (!tientAuMoins(etat, p.m_emplacement) && etat.Rang < p.m_rangSous) {
             d.arreter();
         }
     }
@@ -173,10 +173,10 @@ void reglesPremier(const EtatJeu& etat, Drapeaux& d) {
 // keeping all three ends the turn with them set aside.
 Decision montrer(const Drapeaux& d) {
     Decision decision;
-    decision.continuer = d.Continuer;
+    decision.m_continuer = d.Continuer;
     if (d.Continuer && !d.RienGarde) {
-        decision.garde = d.Garde;
-        decision.continuer = !(d.Garde[1] && d.Garde[2] && d.Garde[3]);
+        decision.m_garde = d.Garde;
+        decision.m_continuer = !(d.Garde[1] && d.Garde[2] && d.Garde[3]);
     }
     return decision;
 }
@@ -194,10 +194,6 @@ Decision decider(const EtatJeu& etat) {
         }
     }
     return montrer(d);
-}
-
-std::ostream& operator<<(std::ostream& os, const Decision& d) {
-    return os << "{continuer " << d.continuer << " garde " << d.garde << '}';
 }
 
 } // namespace tavlo::ordy

@@ -3,19 +3,15 @@
 
 #include "rules/etat_jeu.h"
 
-#include <ostream>
-
 namespace tavlo::ordy {
 
 // What ORDY does after a throw that leaves it another one.
 struct Decision {
-    bool continuer = true;                       // throw again
-    rules::TableauUn<bool, rules::NB_DES> garde; // dice to set aside before the next throw
+    bool m_continuer = true;                       // throw again
+    rules::TableauUn<bool, rules::NB_DES> m_garde; // dice to set aside before the next throw
 
     bool operator==(const Decision&) const = default;
 };
-
-std::ostream& operator<<(std::ostream& os, const Decision& d);
 
 // ORDY's decision over the game state right after its throw: its throw (Valeur, Rang, ValDe,
 // NbFaces), the first player's result (ValeurPremier, RangPremier; 0 when ORDY plays first), the

@@ -14,8 +14,8 @@ void TourOrdy::arreter() {
     m_etape = Etape::Inactive;
 }
 
-bool TourOrdy::avancer() {
-    rules::EtatJeu& e = m_table.etatJeu();
+bool TourOrdy::avancer(bool& topTempo) {
+    const rules::EtatJeu& e = m_table.etatJeu();
     switch (m_etape) {
     case Etape::Inactive:
         return false;
@@ -37,19 +37,19 @@ bool TourOrdy::avancer() {
         }
         // Every decision is taken afresh over all three dice, so the kept ones come back first.
         m_table.remettreEnJeu();
-        e.PremierTop = false;
-        e.TopTempo = false;
+        m_premierTop = false;
+        topTempo = false;
         m_etape = Etape::Pause;
         return true;
 
     case Etape::Pause: {
-        if (!e.TopTempo) {
+        if (!topTempo) {
             return false;
         }
         // The first tick of the pause is consumed; the pause ends at the second one.
-        if (!e.PremierTop) {
-            e.TopTempo = false;
-            e.PremierTop = true;
+        if (!m_premierTop) {
+            topTempo = false;
+            m_premierTop = true;
             return true;
         }
         // The second tick stays raised, so the next throw draws its first frame at once.
@@ -60,11 +60,11 @@ bool TourOrdy::avancer() {
         }
         const Decision decision = decider(e);
         for (int de = 1; de <= rules::NB_DES; ++de) {
-            if (decision.garde[de]) {
+            if (decision.m_garde[de]) {
                 m_table.ecarter(de);
             }
         }
-        m_continuer = decision.continuer;
+        m_continuer = decision.m_continuer;
         return true;
     }
     }

@@ -9,7 +9,7 @@ namespace tavlo::ordy {
 // dice it sets aside.
 class Table {
 public:
-    virtual rules::EtatJeu& etatJeu() = 0;
+    virtual const rules::EtatJeu& etatJeu() const = 0;
     virtual bool lancerEnCours() const = 0;
     virtual void LANCER() = 0;
     virtual void remettreEnJeu() = 0; // all three dice back in play, showing their faces
@@ -31,7 +31,8 @@ public:
     bool enCours() const { return m_etape != Etape::Inactive; }
 
     // Takes the next step the state allows; false when the turn waits for a tick or a throw.
-    bool avancer();
+    // topTempo is the game's tick not yet consumed: the pause consumes its first one.
+    bool avancer(bool& topTempo);
 
 private:
     enum class Etape { Inactive, AvantLancer, Lancer, Pause };
@@ -39,6 +40,7 @@ private:
     Table& m_table;
     Etape m_etape = Etape::Inactive;
     bool m_continuer = false;
+    bool m_premierTop = false; // the first tick of the pause has been seen
 };
 
 } // namespace tavlo::ordy

@@ -2,29 +2,28 @@
 #include "rules/combinaisons.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tavlo::rules {
 
 namespace {
 
-const Combinaison* chercher(std::int32_t valeur) {
-    const auto it = std::find_if(TableCombinaisons.begin(), TableCombinaisons.end(),
-                                 [valeur](const Combinaison& c) { return c.valeur == valeur; });
-    return it == TableCombinaisons.end() ? nullptr : &*it;
-}
-
-} // namespace
-
 std::int32_t rangDe(std::int32_t valeur) {
-    const Combinaison* c = chercher(valeur);
-    return c ? c->rang : RANG_ORDINAIRE;
+    const auto it = std::find_if(TableCombinaisons.begin(), TableCombinaisons.end(),
+                                 [valeur](const Combinaison& c) { return c.m_valeur == valeur; });
+    return it == TableCombinaisons.end()
+               ? RANG_ORDINAIRE
+               : static_cast<std::int32_t>(it - TableCombinaisons.begin()) + 1;
 }
 
+// The faces of the three dice sorted from highest to lowest, read as a three-digit number.
 std::int32_t valeurDe(std::int32_t a, std::int32_t b, std::int32_t c) {
     std::array<std::int32_t, 3> faces{a, b, c};
     std::sort(faces.begin(), faces.end(), std::greater<>());
     return faces[0] * 100 + faces[1] * 10 + faces[2];
 }
+
+} // namespace
 
 void valoriser(EtatJeu& etat) {
     for (int de = 1; de <= NB_DES; ++de) {

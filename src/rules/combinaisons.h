@@ -9,39 +9,34 @@
 namespace tavlo::rules {
 
 struct Combinaison {
-    std::int32_t rang;
-    std::int32_t valeur; // the three faces sorted high to low, read as a decimal number
-    std::int32_t jetons; // tokens the combination is worth
+    std::int32_t m_valeur; // the three faces sorted high to low, read as a decimal number
+    std::int32_t m_jetons; // tokens the combination is worth
 };
 
-// The sixteen named combinations in order of strength, strongest first. 211 ranks after the
-// triples although it is built like 611..311, and 221 is no combination at all.
+// The sixteen named combinations in order of strength, strongest first: a combination's rank is
+// its place in the table, from 1. 211 ranks after the triples although it is built like
+// 611..311, and 221 is no combination at all.
 inline constexpr std::array<Combinaison, 16> TableCombinaisons{{
-    {1, 421, 10},
-    {2, 111, 7},
-    {3, 611, 6},
-    {4, 511, 5},
-    {5, 411, 4},
-    {6, 311, 3},
-    {7, 666, 3},
-    {8, 555, 3},
-    {9, 444, 3},
-    {10, 333, 3},
-    {11, 222, 3},
-    {12, 211, 2},
-    {13, 654, 2},
-    {14, 543, 2},
-    {15, 432, 2},
-    {16, 321, 2},
+    {421, 10},
+    {111, 7},
+    {611, 6},
+    {511, 5},
+    {411, 4},
+    {311, 3},
+    {666, 3},
+    {555, 3},
+    {444, 3},
+    {333, 3},
+    {222, 3},
+    {211, 2},
+    {654, 2},
+    {543, 2},
+    {432, 2},
+    {321, 2},
 }};
 
 // Rank of any throw that is no named combination; it is worth one token.
 inline constexpr std::int32_t RANG_ORDINAIRE = 17;
-
-std::int32_t rangDe(std::int32_t valeur);
-
-// The faces of the three dice sorted from highest to lowest, read as a three-digit number.
-std::int32_t valeurDe(std::int32_t a, std::int32_t b, std::int32_t c);
 
 // Values the throw held in ValDe: writes NbFaces, Valeur and Rang. NbFaces must have been
 // cleared when the throw began.

@@ -1,7 +1,6 @@
 // Copyright 2026 the Tavlo32 developers.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <variant>
 
@@ -15,21 +14,17 @@ enum class Son { LANCER, BRAVO, MEILLEUR };
 enum class TypeBoite { Avertissement, Information, Personnalise };
 
 struct JouerSon {
-    Son son;
+    Son m_son;
     bool operator==(const JouerSon&) const = default;
 };
 
 struct AfficherBoite {
-    TypeBoite type;
-    std::string texte; // a carriage return starts a new line
+    TypeBoite m_type;
+    std::string m_texte; // a carriage return starts a new line
     bool operator==(const AfficherBoite&) const = default;
 };
 
 // What the core asks of the shell, taken in the order it was queued.
 using Effet = std::variant<JouerSon, AfficherBoite>;
-
-std::ostream& operator<<(std::ostream& os, Son son);
-std::ostream& operator<<(std::ostream& os, TypeBoite type);
-std::ostream& operator<<(std::ostream& os, const Effet& effet);
 
 } // namespace tavlo::rules

@@ -4,7 +4,6 @@
 #include "rules/tableau_un.h"
 
 #include <cstdint>
-#include <ostream>
 
 namespace tavlo::rules {
 
@@ -20,9 +19,8 @@ struct EtatJeu {
     // Dice and the latest throw.
     TableauUn<std::int32_t, NB_DES> ValDe;     // face last drawn for each die; kept while set aside
     TableauUn<std::int32_t, NB_FACES> NbFaces; // how many dice show each face after the throw
-    std::int32_t CptAnim = 0; // frame counter of the throw: 1 at its start, 8 at its end
-    std::int32_t Valeur = 0;  // the faces sorted high to low, read as 111..666
-    std::int32_t Rang = 0;    // 1..16 for a named combination, 17 otherwise
+    std::int32_t Valeur = 0;                   // the faces sorted high to low, read as 111..666
+    std::int32_t Rang = 0;                     // 1..16 for a named combination, 17 otherwise
 
     // The hand in progress.
     std::int32_t ValeurPremier = 0; // the first player's result; 0 while he is still playing
@@ -30,8 +28,6 @@ struct EtatJeu {
     std::int32_t NumLancer = 0;     // number of the next throw of the turn
     std::int32_t CoupsMaxi = 0;     // the most throws allowed in the turn
     std::int32_t CoupsRestants = 0; // may go below 0: it is decreased after every throw
-    bool TopTempo = false;          // a tick of the 500 ms timer has not been consumed yet
-    bool PremierTop = false;        // the first tick of ORDY's pause has been seen
 
     // Tokens. Players fill their slots from slot 1 upward; the pot empties from slot 1 upward.
     Jetons Pot;
@@ -49,7 +45,5 @@ struct EtatJeu {
 
     bool operator==(const EtatJeu&) const = default;
 };
-
-std::ostream& operator<<(std::ostream& os, const EtatJeu& e);
 
 } // namespace tavlo::rules

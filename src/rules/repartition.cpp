@@ -55,8 +55,8 @@ void payer(Jetons& source, Jetons& perdant, std::int32_t mise, int dernier, Pren
 }
 
 struct Issue {
-    Siege gagnant;
-    std::int32_t mise;
+    Siege m_gagnant;
+    std::int32_t m_mise;
 };
 
 // The first row of the table that either player holds decides the hand and is what it is worth;
@@ -64,8 +64,8 @@ struct Issue {
 Issue gagnantEtMise(const EtatJeu& e, Siege second) {
     const Siege premier = autre(second);
     for (const Combinaison& c : TableCombinaisons) {
-        if (c.valeur == e.Valeur || c.valeur == e.ValeurPremier) {
-            return {c.valeur == e.Valeur ? second : premier, c.jetons};
+        if (c.m_valeur == e.Valeur || c.m_valeur == e.ValeurPremier) {
+            return {c.m_valeur == e.Valeur ? second : premier, c.m_jetons};
         }
     }
     return {e.Valeur > e.ValeurPremier ? second : premier, 1};
@@ -80,7 +80,7 @@ std::string texteFinDeManche(const Partie& p, Siege gagnant) {
             std::string(textes::BRAVO) + p.nom(gagnant) + std::string(textes::POINT_EXCLAMATION);
     }
     texte += textes::DEUX_CR;
-    const bool uneChacun = p.etat.Manches1 == 1 && p.etat.Manches2 == 1;
+    const bool uneChacun = p.m_etat.Manches1 == 1 && p.m_etat.Manches2 == 1;
     texte += uneChacun ? textes::LA_BELLE : textes::AUTRE_MANCHE;
     return texte;
 }
@@ -88,8 +88,8 @@ std::string texteFinDeManche(const Partie& p, Siege gagnant) {
 } // namespace
 
 void REPARTITION(Partie& p) {
-    EtatJeu& e = p.etat;
-    const Siege second = p.tour.value();
+    EtatJeu& e = p.m_etat;
+    const Siege second = p.m_tour.value();
     const Siege premier = autre(second);
 
     auto [gagnant, mise] = gagnantEtMise(e, second);
@@ -110,13 +110,13 @@ void REPARTITION(Partie& p) {
             e.Repos = true;
             e.MiseRepos = mise;
             e.Valeur = 0;
-            p.tour = premier; // the first player of the tied hand opens the replay
+            p.m_tour = premier; // the first player of the tied hand opens the replay
         }
     }
 
     if (!egalite) {
         const Siege perdant = autre(gagnant);
-        p.tour = perdant; // the loser opens the next hand
+        p.m_tour = perdant; // the loser opens the next hand
         if (e.Charge) {
             payer(e.Pot, p.jetons(perdant), mise, NB_JETONS, premierPlein);
             if (!e.Pot[NB_JETONS]) {

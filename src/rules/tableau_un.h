@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstddef>
-#include <ostream>
 
 namespace tavlo::rules {
 
@@ -20,14 +19,6 @@ public:
     constexpr void remplir(const T& valeur) { m_valeurs.fill(valeur); }
 
     bool operator==(const TableauUn&) const = default;
-
-    friend std::ostream& operator<<(std::ostream& os, const TableauUn& t) {
-        os << '[';
-        for (int k = 1; k <= N; ++k) {
-            os << (k > 1 ? " " : "") << t[k];
-        }
-        return os << ']';
-    }
 
 private:
     std::array<T, N> m_valeurs{};

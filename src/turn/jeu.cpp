@@ -17,41 +17,41 @@ constexpr int DERNIERE_IMAGE = 8; // the counter passes 8 once the seventh frame
 Jeu::Jeu(const Horloge& horloge) : m_horloge(horloge) {}
 
 void Jeu::FormCreate() {
-    m_fenetre.imageDe.remplir(FACE_DEPART);
-    m_fenetre.ecarte.remplir(false);
-    m_fenetre.desActifs = false;
-    m_fenetre.butStopActif = false;
+    m_fenetre.m_imageDe.remplir(FACE_DEPART);
+    m_fenetre.m_ecarte.remplir(false);
+    m_fenetre.m_desActifs = false;
+    m_fenetre.m_butStopActif = false;
 }
 
 void Jeu::MenuNouvelleClick() {
-    rules::EtatJeu& e = m_partie.etat;
+    rules::EtatJeu& e = m_partie.m_etat;
 
     // A new game stops whatever was under way and clears the interrupted hand, so that the first
     // pass of the new game is a first player's pass.
     m_lanceur.reset();
-    m_fenetre.sablier = false;
+    m_fenetre.m_sablier = false;
     m_ordy.arreter();
     e.ValeurPremier = 0;
     e.RangPremier = 0;
     e.Repos = false;
     e.MiseRepos = 0;
-    m_fenetre.butStopActif = false;
+    m_fenetre.m_butStopActif = false;
 
     e.MancheFinie = false;
     e.NumLancer = 1;
-    m_fenetre.gobeletVisible = true;
+    m_fenetre.m_gobeletVisible = true;
     e.Charge = true;
     e.CoupsMaxi = 1;
     e.CoupsRestants = e.CoupsMaxi;
     afficherCoupsMaxi();
-    m_fenetre.imageDe.remplir(FACE_DEPART);
-    m_fenetre.desActifs = false;
+    m_fenetre.m_imageDe.remplir(FACE_DEPART);
+    m_fenetre.m_desActifs = false;
     e.Pot.remplir(true);
     e.Jetons1.remplir(false);
     e.Jetons2.remplir(false);
     afficherNumLancer();
-    m_fenetre.ecarte.remplir(false);
-    m_partie.tour = Siege::Un;
+    m_fenetre.m_ecarte.remplir(false);
+    m_partie.m_tour = Siege::Un;
     avancer();
 }
 
@@ -69,8 +69,8 @@ void Jeu::DeClick(int de) {
     }
     ecarter(de);
     // No throw can be made with all three dice kept.
-    if (m_fenetre.ecarte[1] && m_fenetre.ecarte[2] && m_fenetre.ecarte[3]) {
-        m_fenetre.gobeletVisible = false;
+    if (m_fenetre.m_ecarte[1] && m_fenetre.m_ecarte[2] && m_fenetre.m_ecarte[3]) {
+        m_fenetre.m_gobeletVisible = false;
     }
 }
 
@@ -78,8 +78,8 @@ void Jeu::SelectDeClick(int de) {
     if (!selectDeCliquable(de)) {
         return;
     }
-    m_fenetre.ecarte[de] = false;
-    m_fenetre.gobeletVisible = true;
+    m_fenetre.m_ecarte[de] = false;
+    m_fenetre.m_gobeletVisible = true;
 }
 
 void Jeu::ButStopClick() {
@@ -91,35 +91,35 @@ void Jeu::ButStopClick() {
 }
 
 void Jeu::TempoTimer() {
-    m_partie.etat.TopTempo = true;
+    m_topTempo = true;
     avancer();
 }
 
 void Jeu::MenuZeroClick() {
-    m_partie.etat.Manches1 = 0;
-    m_partie.etat.Manches2 = 0;
+    m_partie.m_etat.Manches1 = 0;
+    m_partie.m_etat.Manches2 = 0;
 }
 
 void Jeu::MenuSonClick() {
-    m_fenetre.son = !m_fenetre.son;
+    m_fenetre.m_son = !m_fenetre.m_son;
 }
 
 void Jeu::unJoueur(const std::optional<std::string>& nom1) {
     m_partie.nom(Siege::Un) = nom1.value_or(std::string(textes::JOUEUR1_DEFAUT));
     m_partie.nom(Siege::Deux) = std::string(textes::NOM_ORDY);
-    m_partie.etat.ModeSolo = true;
-    m_partie.tour = Siege::Un;
+    m_partie.m_etat.ModeSolo = true;
+    m_partie.m_tour = Siege::Un;
 }
 
 void Jeu::deuxJoueurs(const std::optional<std::pair<std::string, std::string>>& noms) {
-    m_partie.etat.ModeSolo = false;
+    m_partie.m_etat.ModeSolo = false;
     m_partie.nom(Siege::Un) = noms ? noms->first : std::string(textes::JOUEUR1_DEFAUT);
     m_partie.nom(Siege::Deux) = noms ? noms->second : std::string(textes::JOUEUR2_DEFAUT);
-    m_partie.tour = Siege::Un;
+    m_partie.m_tour = Siege::Un;
 }
 
 std::string Jeu::texteManches() const {
-    const rules::EtatJeu& e = m_partie.etat;
+    const rules::EtatJeu& e = m_partie.m_etat;
     return std::string(textes::MANCHES_POUR) + m_partie.nom(Siege::Un) +
            std::string(textes::DEUX_POINTS) + std::to_string(e.Manches1) +
            std::string(textes::DEUX_CR) + std::string(textes::MANCHES_POUR) +
@@ -129,27 +129,27 @@ std::string Jeu::texteManches() const {
 
 std::vector<rules::Effet> Jeu::prendreEffets() {
     std::vector<rules::Effet> effets;
-    effets.swap(m_partie.effets);
+    effets.swap(m_partie.m_effets);
     return effets;
 }
 
 void Jeu::BoiteOuverte() {
-    m_partie.boitesOuvertes += 1;
+    m_partie.m_boitesOuvertes += 1;
 }
 
 void Jeu::BoiteFermee() {
-    if (m_partie.boitesOuvertes > 0) {
-        m_partie.boitesOuvertes -= 1;
+    if (m_partie.m_boitesOuvertes > 0) {
+        m_partie.m_boitesOuvertes -= 1;
     }
     avancer();
 }
 
 bool Jeu::jetonVisible(Rangee rangee, int slot) const {
-    const rules::EtatJeu& e = m_partie.etat;
+    const rules::EtatJeu& e = m_partie.m_etat;
     switch (rangee) {
     case Rangee::Pot:
         // Before the first game the window shows a full pot although no game has filled it.
-        return e.Pot[slot] || !m_partie.tour.has_value();
+        return e.Pot[slot] || !m_partie.m_tour.has_value();
     case Rangee::Joueur1:
         return e.Jetons1[slot];
     case Rangee::Joueur2:
@@ -163,84 +163,84 @@ bool Jeu::humainPeutJouer() const {
 }
 
 bool Jeu::gobeletCliquable() const {
-    return m_fenetre.gobeletVisible && humainPeutJouer();
+    return m_fenetre.m_gobeletVisible && humainPeutJouer();
 }
 
 bool Jeu::deCliquable(int de) const {
-    return !m_fenetre.ecarte[de] && m_fenetre.desActifs && humainPeutJouer();
+    return !m_fenetre.m_ecarte[de] && m_fenetre.m_desActifs && humainPeutJouer();
 }
 
 bool Jeu::selectDeCliquable(int de) const {
-    return m_fenetre.ecarte[de] && m_fenetre.desActifs && humainPeutJouer();
+    return m_fenetre.m_ecarte[de] && m_fenetre.m_desActifs && humainPeutJouer();
 }
 
 bool Jeu::butStopCliquable() const {
-    return m_fenetre.butStopActif && humainPeutJouer();
+    return m_fenetre.m_butStopActif && humainPeutJouer();
 }
 
 void Jeu::remettreEnJeu() {
-    m_fenetre.ecarte.remplir(false);
+    m_fenetre.m_ecarte.remplir(false);
 }
 
 void Jeu::ecarter(int de) {
     // The die set aside shows the very picture it showed in play.
-    m_fenetre.imageSelectDe[de] = m_fenetre.imageDe[de];
-    m_fenetre.ecarte[de] = true;
+    m_fenetre.m_imageSelectDe[de] = m_fenetre.m_imageDe[de];
+    m_fenetre.m_ecarte[de] = true;
 }
 
 void Jeu::LANCER(Lanceur lanceur) {
-    rules::EtatJeu& e = m_partie.etat;
-    m_fenetre.sablier = true;
-    m_fenetre.gobeletVisible = false;
+    rules::EtatJeu& e = m_partie.m_etat;
+    m_fenetre.m_sablier = true;
+    m_fenetre.m_gobeletVisible = false;
     e.NbFaces.remplir(0);
-    if (m_fenetre.son) {
+    if (m_fenetre.m_son) {
         m_partie.jouer(rules::Son::LANCER);
     }
     m_generateur.semer(m_horloge.millisecondesDuJour());
-    e.CptAnim = 1;
-    m_fenetre.desActifs = false;
+    m_cptAnim = 1;
+    m_fenetre.m_desActifs = false;
     m_lanceur = lanceur;
     // The frames are drawn by the ticks; one already raised draws the first frame at once.
 }
 
 void Jeu::dessinerImage() {
-    rules::EtatJeu& e = m_partie.etat;
-    e.CptAnim += 1;
+    rules::EtatJeu& e = m_partie.m_etat;
+    m_cptAnim += 1;
     // Every die draws a face in every frame; the draw of a die set aside is discarded.
     for (int de = 1; de <= NB_DES; ++de) {
         const int face = m_generateur.face();
-        if (!m_fenetre.ecarte[de]) {
+        if (!m_fenetre.m_ecarte[de]) {
             e.ValDe[de] = face;
-            m_fenetre.imageDe[de] = face;
+            m_fenetre.m_imageDe[de] = face;
         }
     }
 }
 
 void Jeu::finirLancer() {
-    rules::EtatJeu& e = m_partie.etat;
+    rules::EtatJeu& e = m_partie.m_etat;
     rules::valoriser(e);
     if (e.NumLancer < e.CoupsMaxi) {
-        m_fenetre.gobeletVisible = true;
-        m_fenetre.desActifs = true;
+        m_fenetre.m_gobeletVisible = true;
+        m_fenetre.m_desActifs = true;
         e.NumLancer += 1;
         afficherNumLancer();
     } else {
         e.NumLancer += 1;
     }
     e.CoupsRestants -= 1;
-    m_fenetre.sablier = false;
+    m_fenetre.m_sablier = false;
 
     const Lanceur lanceur = *m_lanceur;
     m_lanceur.reset();
     if (lanceur == Lanceur::Humain) {
-        m_fenetre.butStopActif = true;
+        m_fenetre.m_butStopActif = true;
     }
 }
 
 void Jeu::passe() {
-    rules::EtatJeu& e = m_partie.etat;
-    m_fenetre.butStopActif = false;
-    m_fenetre.gobeletVisible = false;
+    rules::EtatJeu& e = m_partie.m_etat;
+    m_fenetre.m_butStopActif = false;
+    m_fenetre.m_gobeletVisible = false;
 
     if (e.ValeurPremier != 0) {
         rules::REPARTITION(m_partie);
@@ -250,7 +250,7 @@ void Jeu::passe() {
         e.RangPremier = e.Rang;
         // The second player may throw at most as often as the first one did.
         e.CoupsMaxi = e.NumLancer - 1;
-        m_partie.tour = rules::autre(m_partie.tour.value());
+        m_partie.m_tour = rules::autre(m_partie.m_tour.value());
     }
     // In the loading phase and in the hand replayed after a tie, every turn has one throw.
     if (e.Charge || e.Repos) {
@@ -260,43 +260,43 @@ void Jeu::passe() {
     e.CoupsRestants = e.CoupsMaxi;
 
     // All dice come back into play, and none can be set aside before the next throw.
-    m_fenetre.ecarte.remplir(false);
-    m_fenetre.desActifs = false;
+    m_fenetre.m_ecarte.remplir(false);
+    m_fenetre.m_desActifs = false;
 
     if (e.MancheFinie) {
         return;
     }
     e.NumLancer = 1;
     afficherNumLancer();
-    m_fenetre.gobeletVisible = true;
-    if (m_partie.estOrdy(m_partie.tour.value())) {
+    m_fenetre.m_gobeletVisible = true;
+    if (m_partie.estOrdy(m_partie.m_tour.value())) {
         OrdiJoue();
     }
 }
 
 void Jeu::afficherCoupsMaxi() {
-    m_fenetre.cpsMaxi = std::string(textes::COUPS_MAXI) + std::to_string(m_partie.etat.CoupsMaxi);
+    m_fenetre.m_cpsMaxi =
+        std::string(textes::COUPS_MAXI) + std::to_string(m_partie.m_etat.CoupsMaxi);
 }
 
 void Jeu::afficherNumLancer() {
-    m_fenetre.etiLancer =
-        std::string(textes::LANCER_NUMERO) + std::to_string(m_partie.etat.NumLancer);
+    m_fenetre.m_etiLancer =
+        std::string(textes::LANCER_NUMERO) + std::to_string(m_partie.m_etat.NumLancer);
 }
 
 void Jeu::avancer() {
     // A message box holds the game: ticks meanwhile only raise the flag.
     while (!enAttenteBoite()) {
         if (lancerEnCours()) {
-            rules::EtatJeu& e = m_partie.etat;
-            if (!e.TopTempo) {
+            if (!m_topTempo) {
                 return;
             }
-            e.TopTempo = false;
+            m_topTempo = false;
             dessinerImage();
-            if (e.CptAnim >= DERNIERE_IMAGE) {
+            if (m_cptAnim >= DERNIERE_IMAGE) {
                 finirLancer();
             }
-        } else if (!m_ordy.enCours() || !m_ordy.avancer()) {
+        } else if (!m_ordy.enCours() || !m_ordy.avancer(m_topTempo)) {
             return;
         }
     }

@@ -18,16 +18,16 @@ using rules::Siege;
 // What a window-based design would keep in its window, here held by the game and only drawn by
 // the shell. Faces are 1..6; 0 is a box that has no picture yet.
 struct Fenetre {
-    rules::TableauUn<int, rules::NB_DES> imageDe;       // face shown by De1..De3
-    rules::TableauUn<int, rules::NB_DES> imageSelectDe; // face shown by SelectDe1..SelectDe3
-    rules::TableauUn<bool, rules::NB_DES> ecarte; // die N set aside: SelectDeN shown, DeN hidden
-    bool desActifs = true;                        // the six dice images take clicks
-    bool gobeletVisible = false;
-    bool butStopActif = true;
-    std::string etiLancer; // "Lancer n° " and the number of the next throw
-    std::string cpsMaxi{rules::textes::COUPS_MAXI_DEPART};
-    bool son = true;      // the menu's sound switch
-    bool sablier = false; // the hourglass cursor, shown while a throw animates
+    rules::TableauUn<int, rules::NB_DES> m_imageDe;       // face shown by De1..De3
+    rules::TableauUn<int, rules::NB_DES> m_imageSelectDe; // face shown by SelectDe1..SelectDe3
+    rules::TableauUn<bool, rules::NB_DES> m_ecarte; // die N set aside: SelectDeN shown, DeN hidden
+    bool m_desActifs = true;                        // the six dice images take clicks
+    bool m_gobeletVisible = false;
+    bool m_butStopActif = true;
+    std::string m_etiLancer; // "Lancer n° " and the number of the next throw
+    std::string m_cpsMaxi{rules::textes::COUPS_MAXI_DEPART};
+    bool m_son = true;      // the menu's sound switch
+    bool m_sablier = false; // the hourglass cursor, shown while a throw animates
 
     bool operator==(const Fenetre&) const = default;
 };
@@ -46,12 +46,6 @@ public:
     void FormCreate();
     void MenuNouvelleClick();
     void GobeletClick();
-    void De1Click() { DeClick(1); }
-    void De2Click() { DeClick(2); }
-    void De3Click() { DeClick(3); }
-    void SelectDe1Click() { SelectDeClick(1); }
-    void SelectDe2Click() { SelectDeClick(2); }
-    void SelectDe3Click() { SelectDeClick(3); }
     void DeClick(int de);
     void SelectDeClick(int de);
     void ButStopClick();
@@ -68,7 +62,7 @@ public:
     std::string texteManches() const;
 
     // Effects queued since the last call, in order. A message box among them holds the game until
-    // the shell reports it closed with BoiteFermee(); ticks meanwhile only raise TopTempo.
+    // the shell reports it closed with BoiteFermee(); a tick meanwhile is only remembered.
     std::vector<rules::Effet> prendreEffets();
     void BoiteFermee();
     // A modal box or dialog that the shell opens by itself holds the game the same way, until it
@@ -76,7 +70,7 @@ public:
     void BoiteOuverte();
 
     // What the window draws.
-    const rules::EtatJeu& etat() const { return m_partie.etat; }
+    const rules::EtatJeu& etat() const { return m_partie.m_etat; }
     const Fenetre& fenetre() const { return m_fenetre; }
     const std::string& nomJoueur(Siege s) const { return m_partie.nom(s); }
     std::string etiJoueur() const { return m_partie.etiJoueur(); }
@@ -92,13 +86,13 @@ public:
 
     bool lancerEnCours() const override { return m_lanceur.has_value(); }
     bool ordyJoue() const { return m_ordy.enCours(); }
-    bool enAttenteBoite() const { return m_partie.boitesOuvertes > 0; }
+    bool enAttenteBoite() const { return m_partie.m_boitesOuvertes > 0; }
 
 private:
     enum class Lanceur { Humain, Ordy };
 
     // ordy::Table
-    rules::EtatJeu& etatJeu() override { return m_partie.etat; }
+    const rules::EtatJeu& etatJeu() const override { return m_partie.m_etat; }
     void LANCER() override { LANCER(Lanceur::Ordy); }
     void remettreEnJeu() override;
     void ecarter(int de) override;
@@ -120,6 +114,8 @@ private:
     rules::Partie m_partie;
     Fenetre m_fenetre;
     std::optional<Lanceur> m_lanceur; // the throw that animates and who started it
+    bool m_topTempo = false;          // a tick of the 500 ms timer has not been consumed yet
+    int m_cptAnim = 0;                // frame counter of the throw: 1 at its start, 8 at its end
     ordy::TourOrdy m_ordy{*this};
 };
 

@@ -452,32 +452,32 @@ void TMirvo32::GobeletClick() {
 }
 
 void TMirvo32::De1Click() {
-    m_jeu.De1Click();
+    m_jeu.DeClick(1);
     apresEvenement();
 }
 
 void TMirvo32::De2Click() {
-    m_jeu.De2Click();
+    m_jeu.DeClick(2);
     apresEvenement();
 }
 
 void TMirvo32::De3Click() {
-    m_jeu.De3Click();
+    m_jeu.DeClick(3);
     apresEvenement();
 }
 
 void TMirvo32::SelectDe1Click() {
-    m_jeu.SelectDe1Click();
+    m_jeu.SelectDeClick(1);
     apresEvenement();
 }
 
 void TMirvo32::SelectDe2Click() {
-    m_jeu.SelectDe2Click();
+    m_jeu.SelectDeClick(2);
     apresEvenement();
 }
 
 void TMirvo32::SelectDe3Click() {
-    m_jeu.SelectDe3Click();
+    m_jeu.SelectDeClick(3);
     apresEvenement();
 }
 
@@ -505,9 +505,9 @@ void TMirvo32::prendreEffets() {
     for (auto effets = m_jeu.prendreEffets(); !effets.empty(); effets = m_jeu.prendreEffets()) {
         for (const rules::Effet& effet : effets) {
             if (const auto* son = std::get_if<rules::JouerSon>(&effet)) {
-                m_son.jouer(son->son);
+                m_son.jouer(son->m_son);
             } else if (const auto* boite = std::get_if<rules::AfficherBoite>(&effet)) {
-                m_boites.afficher(boite->type, textes::qt(boite->texte));
+                m_boites.afficher(boite->m_type, textes::qt(boite->m_texte));
                 m_jeu.BoiteFermee();
                 dessiner();
             }
@@ -557,22 +557,22 @@ void TMirvo32::dessiner() {
     for (int n = 1; n <= rules::NB_DES; ++n) {
         ImageCliquable* de = De[static_cast<std::size_t>(n - 1)];
         ImageCliquable* selectDe = SelectDe[static_cast<std::size_t>(n - 1)];
-        de->montrer(face(f.imageDe[n]));
-        decrireFace(de, f.imageDe[n]);
-        de->setVisible(!f.ecarte[n]);
+        de->montrer(face(f.m_imageDe[n]));
+        decrireFace(de, f.m_imageDe[n]);
+        de->setVisible(!f.m_ecarte[n]);
         de->setCliquable(m_jeu.deCliquable(n));
-        selectDe->montrer(face(f.imageSelectDe[n]));
-        decrireFace(selectDe, f.imageSelectDe[n]);
-        selectDe->setVisible(f.ecarte[n]);
+        selectDe->montrer(face(f.m_imageSelectDe[n]));
+        decrireFace(selectDe, f.m_imageSelectDe[n]);
+        selectDe->setVisible(f.m_ecarte[n]);
         selectDe->setCliquable(m_jeu.selectDeCliquable(n));
     }
-    Gobelet->setVisible(f.gobeletVisible);
+    Gobelet->setVisible(f.m_gobeletVisible);
     Gobelet->setCliquable(m_jeu.gobeletCliquable());
     // The button looks disabled whenever a click on it would be refused.
     ButStop->setEnabled(m_jeu.butStopCliquable());
 
-    poserTexte(Eti_Lancer, f.etiLancer);
-    poserTexte(CpsMaxi, f.cpsMaxi);
+    poserTexte(Eti_Lancer, f.m_etiLancer);
+    poserTexte(CpsMaxi, f.m_cpsMaxi);
     poserTexte(EtiJoueur, m_jeu.etiJoueur());
     EtiRepos->setVisible(m_jeu.etiReposVisible());
     poserTitre(NomJoueur1, m_jeu.nomJoueur(rules::Siege::Un));
@@ -583,15 +583,15 @@ void TMirvo32::dessiner() {
         J1[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Joueur1, k));
         J2[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Joueur2, k));
     }
-    MenuSon->setChecked(f.son);
+    MenuSon->setChecked(f.m_son);
 
-    if (f.sablier != m_sablierPose) {
-        if (f.sablier) {
+    if (f.m_sablier != m_sablierPose) {
+        if (f.m_sablier) {
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         } else {
             QGuiApplication::restoreOverrideCursor();
         }
-        m_sablierPose = f.sablier;
+        m_sablierPose = f.m_sablier;
     }
 }
 

@@ -1,6 +1,7 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ordy/decision.h"
 
+#include "imprimer.h"
 #include "rules/combinaisons.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,23 @@ using rules::EtatJeu;
 
 // ORDY's throw read die by die (412 is die 1 on 4, die 2 on 1, die 3 on 2), the tokens it holds,
 // the throws it has left, and the first player's value, 0 while ORDY plays first.
-EtatJeu apresLancer(int des, int jetons, int coupsRestants, int premier = 0) {
+EtatJeu lancer(int des) {
     EtatJeu e;
     e.ValDe[1] = des / 100;
     e.ValDe[2] = des / 10 % 10;
     e.ValDe[3] = des % 10;
     rules::valoriser(e);
+    return e;
+}
+
+EtatJeu apresLancer(int des, int jetons, int coupsRestants, int premier = 0) {
+    EtatJeu e = lancer(des);
     for (int k = 1; k <= jetons; ++k) {
         e.Jetons2[k] = true;
     }
     e.CoupsRestants = coupsRestants;
     e.ValeurPremier = premier;
-    e.RangPremier = premier == 0 ? 0 : rules::rangDe(premier);
+    e.RangPremier = premier == 0 ? 0 : lancer(premier).Rang;
     return e;
 }
 
@@ -33,10 +39,10 @@ EtatJeu apresLancer(int des, int jetons, int coupsRestants, int premier = 0) {
 // ends the turn.
 Decision attendue(std::string_view garde) {
     Decision d;
-    d.continuer = garde != "-" && garde != "123";
+    d.m_continuer = garde != "-" && garde != "123";
     for (const char de : garde) {
         if (de != '-') {
-            d.garde[de - '0'] = true;
+            d.m_garde[de - '0'] = true;
         }
     }
     return d;

@@ -1,6 +1,8 @@
 // Copyright 2026 the Tavlo32 developers.
 #pragma once
 
+#include "imprimer.h"
+#include "turn/generateur.h"
 #include "turn/jeu.h"
 
 #include <gtest/gtest.h>
@@ -14,22 +16,45 @@ namespace tavlo::turn {
 using Faces = std::array<int, 3>;
 
 // Dice written in advance. Every throw reads the clock once, to seed the generator, so the clock
-// hands out the seeds of the coming throws in order; with none left it reads `heure`.
+// hands out the seeds of the coming throws in order; with none left it reads `m_heure`.
 class DesPrevus final : public Horloge {
 public:
-    void prevoir(Faces faces); // a die set aside keeps its own face whatever is written here
+    // The seed whose seventh frame shows these faces (each frame draws the three dice in turn).
+    // A die set aside keeps its own face whatever is written here.
+    void prevoir(Faces faces) {
+        for (std::uint32_t graine = 0;; ++graine) {
+            Generateur g;
+            g.semer(graine);
+            Faces tirees{};
+            for (std::size_t tirage = 0; tirage < 21; ++tirage) {
+                tirees[tirage % 3] = g.face();
+            }
+            if (tirees == faces) {
+                return m_graines.push_back(graine);
+            }
+        }
+    }
     void prevoirHeure(std::uint32_t ms) { m_graines.push_back(ms); }
-    std::uint32_t millisecondesDuJour() const override;
-    std::uint32_t heure = 0;
+    std::uint32_t millisecondesDuJour() const override {
+        const std::uint32_t graine = m_graines.empty() ? m_heure : m_graines.front();
+        if (!m_graines.empty()) {
+            m_graines.pop_front();
+        }
+        return graine;
+    }
+    std::uint32_t m_heure = 0;
 
 private:
     mutable std::deque<std::uint32_t> m_graines;
 };
 
-int compterJetons(const rules::Jetons& j);
-
-// Eleven tokens in all, the players' slots filled from slot 1, the pot emptied from slot 1.
-testing::AssertionResult jetonsCoherents(const rules::EtatJeu& e);
+inline int compterJetons(const rules::Jetons& j) {
+    int n = 0;
+    for (int k = 1; k <= rules::NB_JETONS; ++k) {
+        n += j[k];
+    }
+    return n;
+}
 
 // A game driven as the window drives it: clicks, ticks and closed boxes.
 class JeuTest : public testing::Test {

@@ -44,8 +44,9 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     // Hand 2: ORDY opens with one throw, whose first frame the tick raised under the box draws.
     des.prevoir({6, 5, 2});
     jeu.BoiteFermee();
-    EXPECT_EQ(jeu.etat().CptAnim, 2);
-    tiquer(7);
+    tiquer(6);
+    EXPECT_FALSE(jeu.lancerEnCours());
+    tiquer(1);
     EXPECT_TRUE(jeu.ordyJoue()) << "every pause lasts two ticks";
     tiquer(1);
     // Paul beats its 652: ORDY, first, takes a token, says nothing and opens the next hand.
@@ -64,7 +65,7 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     passerAOrdy({{6, 5, 2}});
     laisserJouerOrdy();
     EXPECT_TRUE(jeu.etiReposVisible());
-    EXPECT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:1");
+    EXPECT_EQ(jeu.fenetre().m_cpsMaxi, "Nombre de coups maxi:1");
     // Hand 5, the replay: ORDY, second, has one throw; it loses and says so.
     lancer({6, 5, 3});
     passerAOrdy({{6, 5, 2}});
@@ -72,19 +73,21 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     EXPECT_EQ(jeu.prendreEffets(), A_MOI);
 
     // Hand 6: ORDY, first with three throws and three tokens, keeps the 1 of 531, stops on 421.
-    des.prevoir({1, 3, 5});
-    des.prevoir({1, 4, 2});
+    des.prevoir({5, 3, 1});
+    des.prevoir({4, 2, 1});
     jeu.BoiteFermee();
     tiquer(7);
-    EXPECT_FALSE(jeu.fenetre().ecarte[1]) << "ORDY decides at the end of its pause";
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]) << "ORDY decides at the end of its pause";
     tiquer(1);
-    EXPECT_TRUE(jeu.fenetre().ecarte[1]);
-    EXPECT_EQ(jeu.fenetre().imageSelectDe[1], 1);
-    EXPECT_EQ(jeu.etat().CptAnim, 2)
-        << "the pause's second tick draws the next throw's first frame";
+    EXPECT_TRUE(jeu.fenetre().m_ecarte[3]);
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[1] || jeu.fenetre().m_ecarte[2]);
+    EXPECT_EQ(jeu.fenetre().m_imageSelectDe[3], 1);
+    tiquer(6);
+    EXPECT_FALSE(jeu.lancerEnCours())
+        << "the pause's second tick drew the next throw's first frame";
     laisserJouerOrdy();
     EXPECT_EQ(jeu.etat().ValeurPremier, 421);
-    EXPECT_FALSE(jeu.fenetre().ecarte[1]);
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]);
     // Paul matches it with his last throw: a tie, and ORDY opens the replay at once.
     lancer({6, 5, 2});
     lancer({4, 2, 1});
@@ -94,15 +97,22 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     // Hand 7, the replay: ORDY, first, throws 531 once and keeps nothing.
     laisserJouerOrdy();
     EXPECT_EQ(jeu.etat().ValeurPremier, 531);
-    EXPECT_FALSE(jeu.fenetre().ecarte[1]);
-    EXPECT_EQ(jeu.fenetre().cpsMaxi, "Nombre de coups maxi:1");
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[1]);
+    EXPECT_EQ(jeu.fenetre().m_cpsMaxi, "Nombre de coups maxi:1");
     // Paul wins the tied stake of ten: ORDY receives his last eight tokens and the round is over.
     jouerTour({5, 3, 2});
     EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 11);
     EXPECT_TRUE(jeu.enAttenteBoite());
     jeu.BoiteFermee();
     EXPECT_FALSE(jeu.ordyJoue());
-    EXPECT_FALSE(jeu.gobeletCliquable());
+    EXPECT_FALSE(jeu.gobeletCliquable()) << "nothing more is played until a new game";
+    EXPECT_FALSE(jeu.butStopCliquable());
+    EXPECT_EQ(jeu.texteManches(), "Manches pour PAUL : 1\r\rManches pour ORDY : 0");
+    jeu.MenuNouvelleClick();
+    EXPECT_TRUE(jeu.gobeletCliquable());
+    EXPECT_EQ(jeu.etat().Manches1, 1) << "a new game keeps the rounds won";
+    jeu.MenuZeroClick();
+    EXPECT_EQ(jeu.texteManches(), "Manches pour PAUL : 0\r\rManches pour ORDY : 0");
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 
 #include "jeu_fixture.h"
 
-#include <gtest/gtest.h>
-
 namespace tavlo::rules {
 namespace {
 
@@ -21,18 +19,18 @@ protected:
     Partie p;
 
     void SetUp() override {
-        p.noms = {"PAUL", "MARIE"};
-        donner(p.etat.Jetons1, 5);
-        donner(p.etat.Jetons2, 6);
+        p.m_noms = {"PAUL", "MARIE"};
+        donner(p.m_etat.Jetons1, 5);
+        donner(p.m_etat.Jetons2, 6);
     }
 
     // Player 1 opened the hand, player 2 has just passed.
     void regler(int valeurPremier, int valeur, int coupsRestants = 0) {
-        p.tour = Siege::Deux;
-        p.etat.ValeurPremier = valeurPremier;
-        p.etat.RangPremier = 99; // never read: combinations are told by their values
-        p.etat.Valeur = valeur;
-        p.etat.CoupsRestants = coupsRestants;
+        p.m_tour = Siege::Deux;
+        p.m_etat.ValeurPremier = valeurPremier;
+        p.m_etat.RangPremier = 99; // never read: combinations are told by their values
+        p.m_etat.Valeur = valeur;
+        p.m_etat.CoupsRestants = coupsRestants;
         REPARTITION(p);
     }
 };
@@ -49,17 +47,17 @@ class Mains : public Repartition, public testing::WithParamInterface<Main> {};
 TEST_P(Mains, LePerdantRecoitCeQueVautLaMeilleureCombinaison) {
     const Main m = GetParam();
     SCOPED_TRACE(testing::Message() << m.valeurPremier << " puis " << m.valeur);
-    p.etat.Charge = true;
-    donner(p.etat.Jetons1, 0);
-    donner(p.etat.Jetons2, 0);
-    p.etat.Pot.remplir(true);
+    p.m_etat.Charge = true;
+    donner(p.m_etat.Jetons1, 0);
+    donner(p.m_etat.Jetons2, 0);
+    p.m_etat.Pot.remplir(true);
     regler(m.valeurPremier, m.valeur, m.coupsRestants);
-    EXPECT_EQ(p.tour, autre(m.gagnant)) << "the loser opens the next hand";
+    EXPECT_EQ(p.m_tour, autre(m.gagnant)) << "the loser opens the next hand";
     EXPECT_EQ(compterJetons(p.jetons(autre(m.gagnant))), m.mise);
-    EXPECT_EQ(compterJetons(p.etat.Pot), NB_JETONS - m.mise);
-    EXPECT_EQ(p.etat.ValeurPremier, 0);
-    EXPECT_EQ(p.etat.RangPremier, 0);
-    EXPECT_TRUE(p.effets.empty());
+    EXPECT_EQ(compterJetons(p.m_etat.Pot), NB_JETONS - m.mise);
+    EXPECT_EQ(p.m_etat.ValeurPremier, 0);
+    EXPECT_EQ(p.m_etat.RangPremier, 0);
+    EXPECT_TRUE(p.m_effets.empty());
 }
 
 // Equal values with throws to spare win the hand for the second player.
@@ -72,26 +70,17 @@ const Main MAINS[] = {
 
 INSTANTIATE_TEST_SUITE_P(ParOrdreDeForce, Mains, testing::ValuesIn(MAINS));
 
-TEST_F(Repartition, LeChargementSArreteAuDernierJetonDuPot) {
-    p.etat.Charge = true;
-    donner(p.etat.Jetons2, 3);
-    p.etat.Pot[9] = p.etat.Pot[10] = p.etat.Pot[11] = true;
-    regler(421, 532);
-    EXPECT_EQ(compterJetons(p.etat.Jetons2), 6) << "three tokens left in the pot, seven never paid";
-    EXPECT_FALSE(p.etat.Charge);
-}
-
 TEST_F(Repartition, UneEgaliteReporteSaMiseSurLaMainRejouee) {
     regler(421, 421);
     EXPECT_TRUE(p.etiReposVisible());
-    EXPECT_EQ(p.etat.Valeur, 0);
-    EXPECT_EQ(p.tour, Siege::Un) << "the first player of the tied hand opens the replay";
-    EXPECT_EQ(compterJetons(p.etat.Jetons1), 5);
+    EXPECT_EQ(p.m_etat.Valeur, 0);
+    EXPECT_EQ(p.m_tour, Siege::Un) << "the first player of the tied hand opens the replay";
+    EXPECT_EQ(compterJetons(p.m_etat.Jetons1), 5);
     regler(331, 331);
     EXPECT_TRUE(p.etiReposVisible()) << "a second tie carries the first tie's stake again";
     regler(331, 654); // Marie wins the replay and owes the ten of 421: all her six tokens
     EXPECT_FALSE(p.etiReposVisible());
-    EXPECT_EQ(compterJetons(p.etat.Jetons1), 11);
+    EXPECT_EQ(compterJetons(p.m_etat.Jetons1), 11);
 }
 
 struct FinDeManche {
@@ -109,20 +98,20 @@ class FinsDeManche : public Repartition, public testing::WithParamInterface<FinD
 TEST_P(FinsDeManche, LeVainqueurEstAnnonceAvecSonSon) {
     const FinDeManche f = GetParam();
     SCOPED_TRACE(f.texte);
-    p.etat.ModeSolo = f.solo;
-    p.noms = {"PAUL", f.solo ? "ORDY" : "MARIE"};
-    p.etat.Manches1 = f.manches1Avant;
-    p.etat.Manches2 = f.manches2Avant;
+    p.m_etat.ModeSolo = f.solo;
+    p.m_noms = {"PAUL", f.solo ? "ORDY" : "MARIE"};
+    p.m_etat.Manches1 = f.manches1Avant;
+    p.m_etat.Manches2 = f.manches2Avant;
     const bool un = f.gagnant == Siege::Un;
-    donner(p.etat.Jetons1, un ? 2 : 9);
-    donner(p.etat.Jetons2, un ? 9 : 2);
+    donner(p.m_etat.Jetons1, un ? 2 : 9);
+    donner(p.m_etat.Jetons2, un ? 9 : 2);
     regler(un ? 421 : 532, un ? 532 : 421);
-    EXPECT_TRUE(p.etat.MancheFinie);
+    EXPECT_TRUE(p.m_etat.MancheFinie);
     EXPECT_EQ(compterJetons(p.jetons(f.gagnant)), 0);
-    EXPECT_EQ(p.etat.Manches1, f.manches1Avant + (un ? 1 : 0));
-    EXPECT_EQ(p.etat.Manches2, f.manches2Avant + (un ? 0 : 1));
-    EXPECT_EQ(p.effets, (std::vector<Effet>{JouerSon{f.son},
-                                            AfficherBoite{TypeBoite::Information, f.texte}}));
+    EXPECT_EQ(p.m_etat.Manches1, f.manches1Avant + (un ? 1 : 0));
+    EXPECT_EQ(p.m_etat.Manches2, f.manches2Avant + (un ? 0 : 1));
+    EXPECT_EQ(p.m_effets, (std::vector<Effet>{JouerSon{f.son},
+                                              AfficherBoite{TypeBoite::Information, f.texte}}));
 }
 
 const FinDeManche FINS[] = {
@@ -137,12 +126,12 @@ INSTANTIATE_TEST_SUITE_P(Messages, FinsDeManche, testing::ValuesIn(FINS));
 
 // What broke: with two humans of the same name, every hand was paid to player 2 whoever won.
 TEST_F(Repartition, DeuxJoueursDuMemeNomSontPayesSelonLeurPlace) {
-    p.noms = {"PAUL", "PAUL"};
+    p.m_noms = {"PAUL", "PAUL"};
     regler(532, 533);
-    EXPECT_EQ(compterJetons(p.etat.Jetons1), 6);
-    EXPECT_FALSE(p.etat.Jetons2[6]) << "the winner gives his highest token";
+    EXPECT_EQ(compterJetons(p.m_etat.Jetons1), 6);
+    EXPECT_FALSE(p.m_etat.Jetons2[6]) << "the winner gives his highest token";
     regler(533, 532);
-    EXPECT_EQ(compterJetons(p.etat.Jetons1), 5);
+    EXPECT_EQ(compterJetons(p.m_etat.Jetons1), 5);
 }
 
 } // namespace

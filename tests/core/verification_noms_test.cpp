@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string_view>
 #include <vector>
 
@@ -21,10 +20,6 @@ struct CasNoms {
     bool nom2Visible;
     std::vector<std::string_view> attendus;
 };
-
-void PrintTo(const CasNoms& c, std::ostream* os) {
-    *os << "\"" << c.nom1 << "\" \"" << c.nom2 << "\" " << (c.nom2Visible ? "visible" : "cache");
-}
 
 class VerificationNoms : public testing::TestWithParam<CasNoms> {};
 
