@@ -19,7 +19,7 @@ essais() { ctest --test-dir "$1" --output-on-failure --parallel 2 </dev/null; }
 
 phase "normal build" scripts/setup.sh --tests build
 phase "normal tests" essais build
-phase "sanitized build" scripts/setup.sh --tests build-asan -DTAVLO_SANITIZE=ON -DTAVLO_UI=ON \
+phase "sanitized build" scripts/setup.sh --tests build-asan -DTAVLO_SANITIZE=ON \
     -DCMAKE_BUILD_TYPE=Debug
 phase "sanitized tests" essais build-asan
 echo "All tests passed."

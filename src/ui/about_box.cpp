@@ -12,13 +12,7 @@
 #include <QPushButton>
 #include <qdrawutil.h>
 
-namespace textes = tavlo::ui::textes;
-using tavlo::ui::colorier;
-using tavlo::ui::etiquette;
-using tavlo::ui::FENETRE_DIALOGUE;
-using tavlo::ui::MARINE;
-using tavlo::ui::MS_SANS_SERIF;
-using tavlo::ui::police;
+namespace tavlo::ui {
 
 namespace {
 
@@ -64,24 +58,23 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(298, 213);
 
-    Panel1 = new PanneauBiseaute(this);
+    auto* Panel1 = new PanneauBiseaute(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 281, 169);
     // Nothing in the panel takes the focus or the mouse; its contents keep their colours, which
     // are set for every state.
     Panel1->setEnabled(false);
 
-    ProductName = etiquette(Panel1, "ProductName", textes::qt(textes::TITRE), {104, 8, 62, 20},
-                            police(MS_SANS_SERIF, 16, true));
+    QLabel* ProductName = etiquette(Panel1, "ProductName", textes::qt(textes::TITRE),
+                                    {104, 8, 62, 20}, police(MS_SANS_SERIF, 16, true));
     ProductName->setAutoFillBackground(true);
     colorier(ProductName, QPalette::Window, ARGENT);
     colorier(ProductName, QPalette::WindowText, Qt::yellow);
-    Version = etiquette(Panel1, "Version", textes::qt(textes::VERSION), {105, 28, 65, 13},
-                        police(MS_SANS_SERIF, 11, true));
-    Copyright =
-        etiquette(Panel1, "Copyright", textes::qt(textes::COPYRIGHT), {48, 52, 173, 13}, font());
+    etiquette(Panel1, "Version", textes::qt(textes::VERSION).arg(QStringLiteral(TAVLO_VERSION)),
+              {105, 28, 65, 13}, police(MS_SANS_SERIF, 11, true));
+    etiquette(Panel1, "Copyright", textes::qt(textes::COPYRIGHT), {48, 52, 173, 13}, font());
 
-    Memo1 = new QPlainTextEdit(Panel1);
+    auto* Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 72, 265, 89);
     Memo1->setFont(police(MS_SANS_SERIF, 13));
@@ -92,7 +85,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     colorier(Memo1, QPalette::Text, Qt::white);
     Memo1->setPlainText(textes::qt(textes::MEMO));
 
-    OKButton = new QPushButton(coche(), textes::qt(textes::OK), this);
+    auto* OKButton = new QPushButton(coche(), textes::qt(textes::OK), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(120, 184, 75, 25);
     OKButton->setDefault(true);
@@ -102,5 +95,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
 
 void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    tavlo::ui::centrerSurLEcran(*this);
+    centrerSurLEcran(*this);
 }
+
+} // namespace tavlo::ui

@@ -3,10 +3,7 @@
 
 #include <QDialog>
 
-class QFrame;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+namespace tavlo::ui {
 
 // The about box: the game's name, version, copyright and a few words, closed by "OK". Created
 // once with the main window as parent and shown modally with exec(); its result means nothing.
@@ -18,12 +15,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private:
-    QFrame* Panel1;
-    QLabel* ProductName;
-    QLabel* Version;
-    QLabel* Copyright;
-    QPlainTextEdit* Memo1;
-    QPushButton* OKButton;
 };
+
+} // namespace tavlo::ui

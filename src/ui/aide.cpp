@@ -9,21 +9,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <array>
-
-namespace textes = tavlo::ui::textes;
+namespace tavlo::ui {
 
 namespace {
 
-struct Sujet {
-    int contexte;
-    const char* fichier;
-};
-
-// The help's topics by context number, as the menu asks for them.
-constexpr std::array<Sujet, 1> SUJETS{{{1, "tavlo32.html"}}};
-
+const QString PAGE = QStringLiteral("tavlo32.html");
 const QString TITRE = textes::qt(textes::TITRE_AIDE);
 const QString INTROUVABLE = textes::qt(textes::AIDE_INTROUVABLE);
 const QString DOSSIERS_CONSULTES = textes::qt(textes::DOSSIERS_CONSULTES);
@@ -59,14 +49,10 @@ QString TAide::chercher(const QString& fichier) const {
     return {};
 }
 
-void TAide::montrerSujet(int contexte) {
-    const auto sujet = std::find_if(SUJETS.begin(), SUJETS.end(),
-                                    [contexte](const Sujet& s) { return s.contexte == contexte; });
-    const QString page = sujet == SUJETS.end() ? QStringLiteral("sujet %1").arg(contexte)
-                                               : QString::fromLatin1(sujet->fichier);
-    const QString chemin = sujet == SUJETS.end() ? QString() : chercher(page);
+void TAide::montrer() {
+    const QString chemin = chercher(PAGE);
     if (chemin.isEmpty()) {
-        montrerIntrouvable(page);
+        montrerIntrouvable(PAGE);
     } else {
         m_navigateur->setSource(QUrl::fromLocalFile(chemin));
         const QString titre = m_navigateur->documentTitle();
@@ -86,3 +72,5 @@ void TAide::montrerIntrouvable(const QString& page) {
     m_navigateur->setHtml(message + QStringLiteral("</p>"));
     setWindowTitle(TITRE);
 }
+
+} // namespace tavlo::ui

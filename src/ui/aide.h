@@ -7,7 +7,9 @@
 
 class QTextBrowser;
 
-// The game's own help window: HTML pages kept in a folder beside the program, one page per topic.
+namespace tavlo::ui {
+
+// The game's own help window: an HTML page kept in a folder beside the program.
 // It is a window of its own, not modal, so the game goes on while the help is open. When the
 // page cannot be found the window says so and where it looked.
 class TAide : public QWidget {
@@ -21,9 +23,8 @@ public:
     // Looks for the pages in the given folders, in order: the program gives dossiersAide().
     TAide(QWidget* parent, QStringList dossiers);
 
-    // Shows the page of a topic given by its context number and brings the window forward.
-    // Topic 1 is the whole help of the game.
-    void montrerSujet(int contexte);
+    // Shows the game's help page and brings the window forward.
+    void montrer();
 
 private:
     // The first folder of the search list that holds the file, or nothing.
@@ -34,3 +35,5 @@ private:
     QStringList m_dossiers;
     QTextBrowser* m_navigateur;
 };
+
+} // namespace tavlo::ui

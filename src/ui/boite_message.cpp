@@ -37,8 +37,8 @@ QString titre(rules::TypeBoite type) {
     return {};
 }
 
-} // namespace
-
+// Breaks the lines of a text at carriage returns, then at word boundaries so that no line is
+// wider than the given width; a word wider than that stays whole on its own line.
 QString couperTexte(const QString& texte, const QFontMetrics& mesures, int largeurMax) {
     QStringList lignes;
     const QStringList paragraphes =
@@ -58,6 +58,8 @@ QString couperTexte(const QString& texte, const QFontMetrics& mesures, int large
     }
     return lignes.join(QLatin1Char('\n'));
 }
+
+} // namespace
 
 BoiteMessage::BoiteMessage(rules::TypeBoite type, const QString& texte, QWidget* parent)
     : BoiteMessage(icone(type), titre(type), texte, parent) {}

@@ -27,10 +27,6 @@ private:
                  QWidget* parent);
 };
 
-// Breaks the lines of a text at carriage returns, then at word boundaries so that no line is
-// wider than the given width; a word wider than that stays whole on its own line.
-QString couperTexte(const QString& texte, const QFontMetrics& mesures, int largeurMax);
-
 // The message boxes of the program, each shown modally over the window that has the input:
 // the main window, or the names dialog for its refusals.
 class BoitesQt final : public ServiceBoites {

@@ -16,19 +16,16 @@
 
 #include <algorithm>
 
-namespace textes = tavlo::ui::textes;
-using tavlo::ui::etiquette;
-using tavlo::ui::FENETRE_DIALOGUE;
-using tavlo::ui::MS_SANS_SERIF;
-using tavlo::ui::police;
+namespace tavlo::ui {
 
 namespace {
 
 constexpr int LONGUEUR_NOM = 10;
 
-// The text in capitals, without the characters that must never enter a name: control and format
-// characters, and line and paragraph separators, which would cut the name on the board and break
-// a line of the rounds-won box.
+// The text in capitals and in composed form, without the characters that must never enter a
+// name: control and format characters, and line and paragraph separators, which would cut the
+// name on the board and break a line of the rounds-won box. A group box draws a title that ends
+// in a combining accent as that accent alone, so the accent joins its letter here.
 QString nettoyer(QStringView texte) {
     QString propre;
     for (const char32_t c : texte.toUcs4()) {
@@ -42,7 +39,7 @@ QString nettoyer(QStringView texte) {
             propre.append(QStringView(QChar::fromUcs4(c)));
         }
     }
-    return propre.toUpper();
+    return propre.toUpper().normalized(QString::NormalizationForm_C);
 }
 
 // Where each character of a text ends, counting characters as a person does: a letter with its
@@ -105,14 +102,14 @@ TChNom::TChNom(QWidget* parent, std::function<void(const QString&)> avertissemen
     setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(313, 214);
 
-    Bevel1 = new QFrame(this);
+    auto* Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 297, 161);
 
     // The two blanks after "du" are part of the caption.
-    Label1 = etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
-                       police(MS_SANS_SERIF, 16));
+    etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
+              police(MS_SANS_SERIF, 16));
     Nom1 = saisie(this, "Nom1", {32, 48, 129, 28});
     Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20},
                        police(MS_SANS_SERIF, 16));
@@ -149,9 +146,9 @@ void TChNom::OKBtnClick() {
     const QByteArray nom2 = Nom2->text().toUtf8();
     // Asked of the field itself: while the dialog is hidden no child is visible.
     const bool nom2Visible = Nom2->isVisibleTo(this);
-    const auto avertissements = tavlo::rules::verifierNoms(
-        {nom1.constData(), static_cast<std::size_t>(nom1.size())},
-        {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
+    const auto avertissements =
+        rules::verifierNoms({nom1.constData(), static_cast<std::size_t>(nom1.size())},
+                            {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {
         QApplication::beep();
         m_avertissement(textes::qt(texte));
@@ -163,5 +160,7 @@ void TChNom::OKBtnClick() {
 
 void TChNom::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    tavlo::ui::centrerSurLEcran(*this);
+    centrerSurLEcran(*this);
 }
+
+} // namespace tavlo::ui

@@ -6,11 +6,11 @@
 
 #include <functional>
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace tavlo::ui {
 // The player-names dialog. Created once with the main window as parent and shown modally with
 // exec() as often as needed; the edit boxes keep their text from one showing to the next.
 // exec() gives QDialog::Accepted only once the names pass the check, and Rejected for "Annuler",
@@ -38,8 +38,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QFrame* Bevel1;
-    QLabel* Label1;
     QLineEdit* Nom1;
     QLabel* Label2;
     QLineEdit* Nom2;
@@ -48,3 +46,5 @@ private:
 
     std::function<void(const QString&)> m_avertissement;
 };
+
+} // namespace tavlo::ui

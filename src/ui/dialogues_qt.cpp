@@ -11,37 +11,37 @@ namespace tavlo::ui {
 DialoguesQt::DialoguesQt(QWidget* fenetre, ServiceBoites& boites, QStringList dossiersAide)
     : m_fenetre(fenetre), m_dossiersAide(std::move(dossiersAide)),
       // The dialog's refusals are the game's warning boxes.
-      ChNom(new TChNom(fenetre,
-                       [&boites](const QString& texte) {
-                           boites.afficher(rules::TypeBoite::Avertissement, texte);
-                       })),
-      AboutBox(new TAboutBox(fenetre)) {}
+      m_chNom(new TChNom(fenetre,
+                         [&boites](const QString& texte) {
+                             boites.afficher(rules::TypeBoite::Avertissement, texte);
+                         })),
+      m_aboutBox(new TAboutBox(fenetre)) {}
 
 std::optional<std::string> DialoguesQt::demanderUnNom() {
-    ChNom->montrerNom2(false);
-    if (ChNom->exec() != QDialog::Accepted) {
+    m_chNom->montrerNom2(false);
+    if (m_chNom->exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return ChNom->nom1().toStdString();
+    return m_chNom->nom1().toStdString();
 }
 
 std::optional<std::pair<std::string, std::string>> DialoguesQt::demanderDeuxNoms() {
-    ChNom->montrerNom2(true);
-    if (ChNom->exec() != QDialog::Accepted) {
+    m_chNom->montrerNom2(true);
+    if (m_chNom->exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return std::pair{ChNom->nom1().toStdString(), ChNom->nom2().toStdString()};
+    return std::pair{m_chNom->nom1().toStdString(), m_chNom->nom2().toStdString()};
 }
 
 void DialoguesQt::afficherAPropos() {
-    AboutBox->exec();
+    m_aboutBox->exec();
 }
 
-void DialoguesQt::afficherAide(int contexte) {
+void DialoguesQt::afficherAide() {
     if (m_aide == nullptr) {
         m_aide = new TAide(m_fenetre, m_dossiersAide);
     }
-    m_aide->montrerSujet(contexte);
+    m_aide->montrer();
 }
 
 } // namespace tavlo::ui

@@ -7,13 +7,13 @@
 #include <QStringList>
 
 class QWidget;
-class TAboutBox;
-class TAide;
-class TChNom;
 
 namespace tavlo::ui {
 
 class ServiceBoites;
+class TAboutBox;
+class TAide;
+class TChNom;
 
 // The names dialog and the about box, created hidden once the main window exists and shown
 // modally as often as the menu asks, keeping their contents; and the help window, opened on
@@ -25,13 +25,13 @@ public:
     std::optional<std::string> demanderUnNom() override;
     std::optional<std::pair<std::string, std::string>> demanderDeuxNoms() override;
     void afficherAPropos() override;
-    void afficherAide(int contexte) override;
+    void afficherAide() override;
 
 private:
     QWidget* m_fenetre;
     QStringList m_dossiersAide;
-    TChNom* ChNom;
-    TAboutBox* AboutBox;
+    TChNom* m_chNom;
+    TAboutBox* m_aboutBox;
     QPointer<TAide> m_aide;
 };
 

@@ -20,13 +20,6 @@ struct Emplacement {
 
 inline constexpr auto DISPOSITION = std::to_array<Emplacement>({
     {"Plateau", {4, 120, 629, 313}},
-    // The store of face pictures, never shown.
-    {"Image1", {0, 360, 60, 60}},
-    {"Image2", {24, 360, 60, 60}},
-    {"Image3", {48, 360, 60, 60}},
-    {"Image4", {72, 360, 60, 60}},
-    {"Image5", {96, 360, 60, 60}},
-    {"Image6", {112, 360, 60, 60}},
     {"De1", {104, 240, 60, 60}},
     {"De2", {224, 168, 60, 60}},
     {"De3", {272, 304, 65, 65}},

@@ -3,21 +3,17 @@
 
 #include "rules/textes.h"
 #include "ui/application_tavlo.h"
-#include "ui/bulles_aide.h"
 #include "ui/dialogue_fixe.h"
-#include "ui/disposition.h"
+#include "ui/plateau.h"
 #include "ui/service_boites.h"
 #include "ui/service_dialogues.h"
 #include "ui/service_son.h"
 #include "ui/textes_fenetre.h"
 
 #include <QApplication>
-#include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
@@ -31,30 +27,6 @@ namespace {
 constexpr int TEMPO_MS = 500;
 constexpr int HAUTEUR_BARRE_ETAT = 19;
 constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
-constexpr int SUJET_AIDE = 1;
-
-void placer(QWidget* element, const char* nom) {
-    element->setObjectName(QLatin1String(nom));
-    element->setGeometry(emplacement(nom));
-}
-
-// The click handlers of the dice in play and of their set-aside places.
-constexpr std::array<void (TMirvo32::*)(), rules::NB_DES> CLICS_DE{
-    &TMirvo32::De1Click, &TMirvo32::De2Click, &TMirvo32::De3Click};
-constexpr std::array<void (TMirvo32::*)(), rules::NB_DES> CLICS_SELECT_DE{
-    &TMirvo32::SelectDe1Click, &TMirvo32::SelectDe2Click, &TMirvo32::SelectDe3Click};
-
-// The stored picture of that name for a screen of that scale: its double-size rendering where
-// the screen has more than one pixel to the window's unit. Qt reads the scale from the "@2x" in
-// the name, so either picture covers the same place on the board.
-QPixmap image(const QString& nom, qreal ratio) {
-    return QPixmap(ratio > 1 ? QStringLiteral(":/%1@2x").arg(nom) : QStringLiteral(":/") + nom);
-}
-
-// A tooltip that also names the key doing the same as the click.
-QString bulle(std::string_view texte, const QString& touche) {
-    return textes::qt(textes::BULLE_TOUCHE).arg(textes::qt(texte), touche);
-}
 
 } // namespace
 
@@ -66,9 +38,15 @@ TMirvo32::TMirvo32(const turn::Horloge& horloge, ServiceBoites& boites, ServiceS
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(police(MS_SANS_SERIF, 11));
 
-    creerElements();
+    m_plateau = new Plateau(m_jeu, this);
+    setCentralWidget(m_plateau);
+    m_plateau->setFocus();
+    connect(m_plateau, &Plateau::GobeletClick, this, &TMirvo32::GobeletClick);
+    connect(m_plateau, &Plateau::DeClick, this, &TMirvo32::DeClick);
+    connect(m_plateau, &Plateau::SelectDeClick, this, &TMirvo32::SelectDeClick);
+    connect(m_plateau, &Plateau::ButStopClick, this, &TMirvo32::ButStopClick);
+    creerBarreEtat();
     creerMenu();
-    creerTouches();
     resize(CLIENT_NON_MAXIMISE.width(),
            CLIENT_NON_MAXIMISE.height() + menuBar()->sizeHint().height());
 
@@ -97,154 +75,15 @@ TMirvo32::~TMirvo32() {
     }
 }
 
-ImageCliquable* TMirvo32::creerImage(const char* nom, QWidget* parent) {
-    auto* image = new ImageCliquable(parent);
-    placer(image, nom);
-    return image;
-}
-
-QLabel* TMirvo32::creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
-                                 const QColor& fond) {
-    auto* etiquette = new QLabel(centralWidget());
-    placer(etiquette, nom);
-    etiquette->setFont(police);
-    colorier(etiquette, QPalette::WindowText, couleur);
-    if (fond.isValid()) {
-        etiquette->setAutoFillBackground(true);
-        colorier(etiquette, QPalette::Window, fond);
-    }
-    return etiquette;
-}
-
-void TMirvo32::creerElements() {
-    // The layout is fixed in pixels: the zone has no layout manager, so it is never scaled and
-    // never scrolled; what lies beyond a small client area is simply not seen.
-    auto* zone = new QWidget(this);
-    zone->setObjectName(QStringLiteral("Zone"));
-    zone->setAutoFillBackground(true);
-    colorier(zone, QPalette::Window, MARINE);
-    setCentralWidget(zone);
-
-    // Children are stacked in creation order: the board first, under everything, and the group
-    // boxes and the button last, over every picture and label.
-    Plateau = new QLabel(zone);
-    placer(Plateau, "Plateau");
-    Plateau->setScaledContents(true);
-    Plateau->setAccessibleName(textes::qt(textes::NOM_PLATEAU));
-
-    for (int f = 1; f <= rules::NB_FACES; ++f) {
-        const QByteArray nom = "Image" + QByteArray::number(f);
-        QLabel*& image = Image[static_cast<std::size_t>(f - 1)];
-        image = new QLabel(zone);
-        placer(image, nom.constData());
-        image->setAccessibleName(textes::qt(textes::NOM_IMAGE).arg(f));
-        image->hide();
-    }
-
-    m_bulles = new BullesAide(this);
-    for (std::size_t i = 0; i < rules::NB_DES; ++i) {
-        const QByteArray numero = QByteArray::number(static_cast<int>(i) + 1);
-        const QString touche = QString::fromLatin1(numero);
-        De[i] = creerImage(("De" + numero).constData(), zone);
-        De[i]->setToolTip(bulle(textes::BULLE_DE, touche));
-        De[i]->setAccessibleName(textes::qt(textes::NOM_DE).arg(touche));
-        connect(De[i], &ImageCliquable::clicked, this, CLICS_DE[i]);
-        SelectDe[i] = creerImage(("SelectDe" + numero).constData(), zone);
-        SelectDe[i]->setToolTip(bulle(textes::BULLE_SELECT_DE, touche));
-        SelectDe[i]->setAccessibleName(textes::qt(textes::NOM_SELECT_DE).arg(touche));
-        connect(SelectDe[i], &ImageCliquable::clicked, this, CLICS_SELECT_DE[i]);
-    }
-    Gobelet = creerImage("Gobelet", zone);
-    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, textes::qt(textes::TOUCHE_ESPACE)));
-    Gobelet->setAccessibleName(textes::qt(textes::NOM_GOBELET));
-    Gobelet->hide();
-    connect(Gobelet, &ImageCliquable::clicked, this, &TMirvo32::GobeletClick);
-    for (QWidget* element : {static_cast<QWidget*>(Gobelet), static_cast<QWidget*>(De[0]),
-                             static_cast<QWidget*>(De[1]), static_cast<QWidget*>(De[2]),
-                             static_cast<QWidget*>(SelectDe[0]), static_cast<QWidget*>(SelectDe[1]),
-                             static_cast<QWidget*>(SelectDe[2])}) {
-        m_bulles->surveiller(element);
-    }
-
-    for (int k = 1; k <= rules::NB_JETONS; ++k) {
-        const QByteArray nom = "Jeton" + QByteArray::number(k);
-        QLabel*& image = Jeton[static_cast<std::size_t>(k - 1)];
-        image = new QLabel(zone);
-        placer(image, nom.constData());
-        image->setAccessibleName(textes::qt(textes::NOM_JETON).arg(k));
-    }
-
-    Eti_Lancer = creerEtiquette("Eti_Lancer", police(TIMES_NEW_ROMAN, 19), JAUNE, QColor());
-    EtiJoueur = creerEtiquette("EtiJoueur", police(TIMES_NEW_ROMAN, 15), JAUNE, Qt::black);
-    EtiRepos = creerEtiquette("EtiRepos", police(TIMES_NEW_ROMAN, 19), JAUNE, MARINE);
-    EtiRepos->setText(textes::qt(rules::textes::REPOS));
-    EtiRepos->setAccessibleDescription(EtiRepos->text());
-    EtiRepos->hide();
-    CpsMaxi = creerEtiquette("CpsMaxi", police(TIMES_NEW_ROMAN, 16, true), ROUGE, Qt::black);
-    Eti_Lancer->setAccessibleName(textes::qt(textes::NOM_ETI_LANCER));
-    EtiJoueur->setAccessibleName(textes::qt(textes::NOM_ETI_JOUEUR));
-    EtiRepos->setAccessibleName(textes::qt(textes::NOM_ETI_REPOS));
-    CpsMaxi->setAccessibleName(textes::qt(textes::NOM_CPS_MAXI));
-
-    const std::array<QGroupBox**, 2> boites{&NomJoueur1, &NomJoueur2};
-    const std::array<std::array<QLabel*, rules::NB_JETONS>*, 2> jetons{&J1, &J2};
-    for (std::size_t j = 0; j < boites.size(); ++j) {
-        const QByteArray numero = QByteArray::number(static_cast<int>(j) + 1);
-        QGroupBox* boite = new QGroupBox(zone);
-        *boites[j] = boite;
-        placer(boite, ("NomJoueur" + numero).constData());
-        boite->setFont(police(TIMES_NEW_ROMAN, 16, true));
-        boite->setAutoFillBackground(true);
-        colorier(boite, QPalette::Window, MARINE);
-        colorier(boite, QPalette::WindowText, Qt::white);
-        for (int k = 1; k <= rules::NB_JETONS; ++k) {
-            QLabel*& image = (*jetons[j])[static_cast<std::size_t>(k - 1)];
-            image = new QLabel(boite);
-            image->setObjectName(
-                QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
-            image->setGeometry(emplacementJetonJoueur(k));
-            image->setAccessibleName(textes::qt(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
-            image->hide();
-        }
-    }
-
-    ButStop = new QPushButton(textes::qt(textes::PASSER), zone);
-    placer(ButStop, "ButStop");
-    // The button never takes the focus, so that Space and Enter are always the game's keys and
-    // never press a focused button behind the player's back.
-    ButStop->setFocusPolicy(Qt::NoFocus);
-    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, textes::qt(textes::TOUCHE_ENTREE)));
-    m_bulles->surveiller(ButStop);
-    ButStop->setFont(police(TIMES_NEW_ROMAN, 16, true));
-    colorier(ButStop, QPalette::ButtonText, Qt::black, false);
-    connect(ButStop, &QPushButton::clicked, this, &TMirvo32::ButStopClick);
-
+void TMirvo32::creerBarreEtat() {
     QStatusBar* barre = statusBar();
     barre->setObjectName(QStringLiteral("StatusBar1"));
     barre->setSizeGripEnabled(false);
     barre->setFixedHeight(HAUTEUR_BARRE_ETAT);
-    m_copyright = new QLabel(textes::qt(textes::COPYRIGHT), barre);
-    m_copyright->setObjectName(QStringLiteral("Panneau1"));
-    m_copyright->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    barre->addWidget(m_copyright, 1);
-
-    poserImages();
-}
-
-void TMirvo32::poserImages() {
-    const qreal ratio = devicePixelRatio();
-    Plateau->setPixmap(image(QStringLiteral("PLATEAU"), ratio));
-    for (int f = 1; f <= rules::NB_FACES; ++f) {
-        Image[static_cast<std::size_t>(f - 1)]->setPixmap(
-            image(QStringLiteral("FACE%1").arg(f), ratio));
-    }
-    Gobelet->montrer(image(QStringLiteral("GOBELET"), ratio));
-    const QPixmap jeton = image(QStringLiteral("JETON"), ratio);
-    for (const auto* rangee : {&Jeton, &J1, &J2}) {
-        for (QLabel* element : *rangee) {
-            element->setPixmap(jeton);
-        }
-    }
+    auto* copyright = new QLabel(textes::qt(textes::COPYRIGHT), barre);
+    copyright->setObjectName(QStringLiteral("Panneau1"));
+    copyright->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    barre->addWidget(copyright, 1);
 }
 
 void TMirvo32::showEvent(QShowEvent* event) {
@@ -256,7 +95,7 @@ void TMirvo32::showEvent(QShowEvent* event) {
 }
 
 void TMirvo32::changerEcran() {
-    poserImages();
+    m_plateau->poserImages();
     dessiner(); // the dice take the new faces
 }
 
@@ -275,7 +114,7 @@ void TMirvo32::creerMenu() {
         menu->addSeparator()->setObjectName(QLatin1String(nom));
     };
 
-    MenuNouvelle = barre->addMenu(textes::qt(textes::MENU_NOUVELLE));
+    QMenu* MenuNouvelle = barre->addMenu(textes::qt(textes::MENU_NOUVELLE));
     MenuNouvelle->setObjectName(QStringLiteral("MenuNouvelle"));
     // The reset runs each time the submenu opens, before anything is chosen in it.
     connect(MenuNouvelle, &QMenu::aboutToShow, this, &TMirvo32::MenuNouvelleClick);
@@ -316,57 +155,6 @@ void TMirvo32::creerMenu() {
     connect(quitter, &QAction::triggered, this, &TMirvo32::MenuQuitterClick);
 }
 
-void TMirvo32::creerTouches() {
-    // The keys belong to the board, which holds the focus. While the menu bar is driven from the
-    // keyboard, or a dialog or a message box is open, the focus is elsewhere and the keys go
-    // there. The menu's access letters and shortcut keys all carry a modifier, so none clashes.
-    QWidget* zone = centralWidget();
-    zone->setFocusPolicy(Qt::StrongFocus);
-    zone->setFocus();
-    auto touche = [this, zone](QKeyCombination cle, auto action) {
-        auto* raccourci = new QShortcut(QKeySequence(cle), zone);
-        raccourci->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(raccourci, &QShortcut::activated, this, action);
-    };
-    // A key does only what a click on its element could do at that moment.
-    touche(Qt::Key_Space, [this] {
-        if (m_jeu.gobeletCliquable()) {
-            GobeletClick();
-        }
-    });
-    // Die N answers its digit, on the keypad too, and on a French keyboard the unshifted key
-    // that bears the digit (&, é, ").
-    const std::array<std::array<Qt::Key, 2>, rules::NB_DES> touchesDes{{
-        {Qt::Key_1, Qt::Key_Ampersand},
-        {Qt::Key_2, Qt::Key_Eacute},
-        {Qt::Key_3, Qt::Key_QuoteDbl},
-    }};
-    for (int de = 1; de <= rules::NB_DES; ++de) {
-        const auto [chiffre, azerty] = touchesDes[static_cast<std::size_t>(de - 1)];
-        for (const QKeyCombination cle :
-             {QKeyCombination(chiffre), QKeyCombination(Qt::KeypadModifier, chiffre),
-              QKeyCombination(Qt::ShiftModifier, chiffre), QKeyCombination(azerty)}) {
-            touche(cle, [this, de] { toucheDe(de); });
-        }
-    }
-    for (const Qt::Key entree : {Qt::Key_Return, Qt::Key_Enter}) {
-        touche(entree, [this] {
-            if (m_jeu.butStopCliquable()) {
-                ButStopClick();
-            }
-        });
-    }
-}
-
-void TMirvo32::toucheDe(int de) {
-    const auto i = static_cast<std::size_t>(de - 1);
-    if (m_jeu.deCliquable(de)) {
-        (this->*CLICS_DE[i])();
-    } else if (m_jeu.selectDeCliquable(de)) {
-        (this->*CLICS_SELECT_DE[i])();
-    }
-}
-
 void TMirvo32::MenuNouvelleClick() {
     m_jeu.MenuNouvelleClick();
     apresEvenement();
@@ -399,7 +187,7 @@ void TMirvo32::MenuZeroClick() {
 }
 
 void TMirvo32::MenuAidesurClick() {
-    m_dialogues->afficherAide(SUJET_AIDE);
+    m_dialogues->afficherAide();
 }
 
 void TMirvo32::MenuSonClick() {
@@ -451,33 +239,13 @@ void TMirvo32::GobeletClick() {
     apresEvenement();
 }
 
-void TMirvo32::De1Click() {
-    m_jeu.DeClick(1);
+void TMirvo32::DeClick(int de) {
+    m_jeu.DeClick(de);
     apresEvenement();
 }
 
-void TMirvo32::De2Click() {
-    m_jeu.DeClick(2);
-    apresEvenement();
-}
-
-void TMirvo32::De3Click() {
-    m_jeu.DeClick(3);
-    apresEvenement();
-}
-
-void TMirvo32::SelectDe1Click() {
-    m_jeu.SelectDeClick(1);
-    apresEvenement();
-}
-
-void TMirvo32::SelectDe2Click() {
-    m_jeu.SelectDeClick(2);
-    apresEvenement();
-}
-
-void TMirvo32::SelectDe3Click() {
-    m_jeu.SelectDeClick(3);
+void TMirvo32::SelectDeClick(int de) {
+    m_jeu.SelectDeClick(de);
     apresEvenement();
 }
 
@@ -515,74 +283,9 @@ void TMirvo32::prendreEffets() {
     }
 }
 
-void TMirvo32::poserTexte(QLabel* etiquette, const std::string& texte) {
-    const QString nouveau = textes::qt(texte);
-    if (etiquette->text() == nouveau) {
-        return;
-    }
-    etiquette->setText(nouveau);
-    etiquette->setAccessibleDescription(nouveau);
-    // A label sizes itself to its text; an empty one keeps its design size.
-    if (nouveau.isEmpty()) {
-        etiquette->resize(emplacement(etiquette->objectName().toStdString()).size());
-    } else {
-        etiquette->adjustSize();
-    }
-}
-
-// The face a die shows, for a screen reader; set only when it changes, as every tick draws.
-void TMirvo32::decrireFace(QWidget* de, int face) {
-    const QString description = face >= 1 && face <= rules::NB_FACES
-                                    ? textes::qt(textes::DESCRIPTION_FACE).arg(face)
-                                    : QString();
-    if (de->accessibleDescription() != description) {
-        de->setAccessibleDescription(description);
-    }
-}
-
-// Setting a group box's title repaints it even when unchanged; every tick draws the window.
-void TMirvo32::poserTitre(QGroupBox* boite, const std::string& titre) {
-    const QString nouveau = textes::qt(titre);
-    if (boite->title() != nouveau) {
-        boite->setTitle(nouveau);
-    }
-}
-
 void TMirvo32::dessiner() {
+    m_plateau->dessiner();
     const turn::Fenetre& f = m_jeu.fenetre();
-    auto face = [this](int n) {
-        return n >= 1 && n <= rules::NB_FACES ? Image[static_cast<std::size_t>(n - 1)]->pixmap()
-                                              : QPixmap();
-    };
-    for (int n = 1; n <= rules::NB_DES; ++n) {
-        ImageCliquable* de = De[static_cast<std::size_t>(n - 1)];
-        ImageCliquable* selectDe = SelectDe[static_cast<std::size_t>(n - 1)];
-        de->montrer(face(f.m_imageDe[n]));
-        decrireFace(de, f.m_imageDe[n]);
-        de->setVisible(!f.m_ecarte[n]);
-        de->setCliquable(m_jeu.deCliquable(n));
-        selectDe->montrer(face(f.m_imageSelectDe[n]));
-        decrireFace(selectDe, f.m_imageSelectDe[n]);
-        selectDe->setVisible(f.m_ecarte[n]);
-        selectDe->setCliquable(m_jeu.selectDeCliquable(n));
-    }
-    Gobelet->setVisible(f.m_gobeletVisible);
-    Gobelet->setCliquable(m_jeu.gobeletCliquable());
-    // The button looks disabled whenever a click on it would be refused.
-    ButStop->setEnabled(m_jeu.butStopCliquable());
-
-    poserTexte(Eti_Lancer, f.m_etiLancer);
-    poserTexte(CpsMaxi, f.m_cpsMaxi);
-    poserTexte(EtiJoueur, m_jeu.etiJoueur());
-    EtiRepos->setVisible(m_jeu.etiReposVisible());
-    poserTitre(NomJoueur1, m_jeu.nomJoueur(rules::Siege::Un));
-    poserTitre(NomJoueur2, m_jeu.nomJoueur(rules::Siege::Deux));
-    for (int k = 1; k <= rules::NB_JETONS; ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        Jeton[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Pot, k));
-        J1[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Joueur1, k));
-        J2[i]->setVisible(m_jeu.jetonVisible(turn::Rangee::Joueur2, k));
-    }
     MenuSon->setChecked(f.m_son);
 
     if (f.m_sablier != m_sablierPose) {

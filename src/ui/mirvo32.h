@@ -2,30 +2,24 @@
 #pragma once
 
 #include "turn/jeu.h"
-#include "ui/image_cliquable.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
-#include <array>
 #include <functional>
 
 class QAction;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QPushButton;
 
 namespace tavlo::ui {
 
-class BullesAide;
+class Plateau;
 class ServiceBoites;
 class ServiceDialogues;
 class ServiceSon;
 
-// The main window: the board, the dice, the cup, the tokens, the labels, the pass button, the menu
-// and the status bar. It holds no game state: its handlers forward to the game of the same names,
-// and after every one of them it draws what the game holds and performs the effects it queued.
+// The main window: the board, the menu, the status bar and the timer. It holds no game state: its
+// handlers forward to the game's operations of the same names, and after every one of them it
+// draws what the game holds and performs the effects it queued.
 class TMirvo32 final : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,12 +42,8 @@ public slots:
     void MenuQuitterClick();
 
     void GobeletClick();
-    void De1Click();
-    void De2Click();
-    void De3Click();
-    void SelectDe1Click();
-    void SelectDe2Click();
-    void SelectDe3Click();
+    void DeClick(int de);
+    void SelectDeClick(int de);
     void ButStopClick();
     void TempoTimer();
 
@@ -67,16 +57,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void creerElements();
+    void creerBarreEtat();
     void creerMenu();
-    void creerTouches();
-    // Key 1, 2 or 3: sets the die aside or brings it back, whichever its click would do now.
-    void toucheDe(int de);
-    ImageCliquable* creerImage(const char* nom, QWidget* parent);
-    QLabel* creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
-                           const QColor& fond);
-    // Gives the board, the faces, the cup and the tokens their pictures at the screen's scale.
-    void poserImages();
     void changerEcran();
 
     // After every event: draw the game, then take its effects in order. A message box runs its
@@ -88,9 +70,6 @@ private:
     void sousUneBoite(const std::function<void()>& montrer);
     void dessiner();
     void prendreEffets();
-    void poserTexte(QLabel* etiquette, const std::string& texte);
-    void poserTitre(QGroupBox* boite, const std::string& titre);
-    void decrireFace(QWidget* de, int face);
 
     turn::Jeu m_jeu;
     ServiceBoites& m_boites;
@@ -100,25 +79,7 @@ private:
     bool m_sablierPose = false;
 
     QTimer* Tempo;
-    BullesAide* m_bulles;
-
-    QLabel* Plateau;
-    std::array<QLabel*, rules::NB_FACES> Image{};
-    std::array<ImageCliquable*, rules::NB_DES> De{};
-    std::array<ImageCliquable*, rules::NB_DES> SelectDe{};
-    ImageCliquable* Gobelet;
-    QLabel* Eti_Lancer;
-    QLabel* EtiJoueur;
-    QLabel* EtiRepos;
-    QLabel* CpsMaxi;
-    std::array<QLabel*, rules::NB_JETONS> Jeton{};
-    QGroupBox* NomJoueur1;
-    QGroupBox* NomJoueur2;
-    std::array<QLabel*, rules::NB_JETONS> J1{};
-    std::array<QLabel*, rules::NB_JETONS> J2{};
-    QPushButton* ButStop;
-    QLabel* m_copyright;
-    QMenu* MenuNouvelle;
+    Plateau* m_plateau;
     QAction* MenuSon;
 };
 

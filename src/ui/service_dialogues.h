@@ -14,7 +14,7 @@ public:
     virtual std::optional<std::string> demanderUnNom() = 0;
     virtual std::optional<std::pair<std::string, std::string>> demanderDeuxNoms() = 0;
     virtual void afficherAPropos() = 0;
-    virtual void afficherAide(int contexte) = 0;
+    virtual void afficherAide() = 0;
 };
 
 } // namespace tavlo::ui

@@ -30,7 +30,6 @@ inline constexpr std::string_view TOUCHE_ENTREE = "Entrée";
 // What a screen reader calls each element; a label's caption and a die's face are its
 // description.
 inline constexpr std::string_view NOM_PLATEAU = "Plateau";
-inline constexpr std::string_view NOM_IMAGE = "Modèle de la face %1";
 inline constexpr std::string_view NOM_DE = "Dé %1";
 inline constexpr std::string_view NOM_SELECT_DE = "Dé %1 écarté";
 inline constexpr std::string_view NOM_GOBELET = "Gobelet";
@@ -67,7 +66,7 @@ inline constexpr std::string_view ANNULER = "Annuler";
 
 // The about box.
 inline constexpr std::string_view TITRE_A_PROPOS = "A propos";
-inline constexpr std::string_view VERSION = "Version 1.0";
+inline constexpr std::string_view VERSION = "Version %1"; // the project's version
 inline constexpr std::string_view MEMO = "Trois dés, un gobelet et onze jetons.\n"
                                          "Jouez à deux, ou contre ORDY.\n"
                                          "Le 421 vaut dix jetons.\n"

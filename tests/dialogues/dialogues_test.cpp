@@ -8,18 +8,16 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTextBrowser>
 
 using tavlo::ui::DialoguesQt;
 using tavlo::ui::test::FauxBoites;
+using tavlo::ui::textes::qt;
 
 namespace {
-QString qt(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
-
 // Runs the player's actions in the modal window the caller opens next. A window they leave open
 // is then closed, so that a failing check cannot hang the test; resteOuverte says so.
 void pendantLaFenetre(std::function<void(QDialog&)> actions, bool& resteOuverte) {
@@ -49,6 +47,7 @@ private slots:
     void nomsDemandes_data();
     void nomsDemandes();
     void aPropos();
+    void boiteMessage_data();
     void boiteMessage();
     void aide_data();
     void aide();
@@ -65,8 +64,22 @@ void DialoguesTest::nomsDemandes_data() {
     QTest::newRow("à deux, collé et coupé")
         << "éric"
         << "jean-pierre dupont" << QStringList{"ÉRIC", "JEAN-PIERR"} << aucun;
-    QTest::newRow("tapé trop long") << "abcdefghijkl"
-                                    << "" << QStringList{"ABCDEFGHIJ"} << aucun;
+    // No control or format character reaches a name, and at most ten characters as a person
+    // counts them, none of them cut in half. What broke: a carriage return cut the name on the
+    // board and in the rounds-won box; the die's surrogate pair was cut at the tenth unit.
+    QTest::newRow("commandes, formats, liant")
+        << QString::fromUtf8("a\u200Dbcdefghijk")
+        << QString::fromUtf8("a\rb\tc\nd\0e\033f\177g\u200Bh\u2028i\u00ADj", 24)
+        << QStringList{"ABCDEFGHIJ", "ABCDEFGHIJ"} << aucun;
+    QTest::newRow("emoji dixième")
+        << "x" << QString::fromUtf8("abcdefghi\U0001F3B2")
+        << QStringList{"X", QString::fromUtf8("ABCDEFGHI\U0001F3B2")} << aucun;
+    QTest::newRow("emoji onzième") << "x" << QString::fromUtf8("abcdefghij\U0001F3B2")
+                                   << QStringList{"X", "ABCDEFGHIJ"} << aucun;
+    // What broke: player 1's box showed a name ending in a combining accent as the accent alone.
+    QTest::newRow("accent combinant")
+        << "x" << QString::fromUtf8("abcdefghie\u0301k")
+        << QStringList{"X", QString::fromUtf8("ABCDEFGHI\u00C9")} << aucun;
     QTest::newRow("vide puis ORDY") << ""
                                     << "ordy" << aucun
                                     << QStringList{qt(tavlo::rules::textes::NOMS_MANQUANTS),
@@ -133,7 +146,16 @@ void DialoguesTest::aPropos() {
     QVERIFY(!resteOuverte);
 }
 
+void DialoguesTest::boiteMessage_data() {
+    QTest::addColumn<int>("type"); // a TypeBoite, or -1 for the error box
+    QTest::newRow("avertissement") << 0;
+    QTest::newRow("information") << 1;
+    QTest::newRow("personnalisée") << 2;
+    QTest::newRow("erreur") << -1;
+}
+
 void DialoguesTest::boiteMessage() {
+    QFETCH(int, type);
     bool resteOuverte = true;
     pendantLaFenetre(
         [&](QDialog& boite) {
@@ -150,12 +172,21 @@ void DialoguesTest::boiteMessage() {
                 QVERIFY(etiquette->fontMetrics().horizontalAdvance(ligne) <= ecran.width() / 2);
             }
             QVERIFY((boite.frameGeometry().center() - ecran.center()).manhattanLength() <= 2);
+            // What broke: "OK" sat at the right edge, 299 pixels from the left and 11 from the
+            // right.
+            auto* ok = boite.findChild<QPushButton*>();
+            QVERIFY(qAbs(ok->mapTo(&boite, ok->rect().center()).x() - boite.rect().center().x()) <=
+                    1);
             QTest::keyClick(&boite, Qt::Key_Escape); // closes it, as "OK" does
         },
         resteOuverte);
-    tavlo::ui::BoitesQt().afficher(tavlo::rules::TypeBoite::Information,
-                                   QStringLiteral("Bravo <b>PAUL</b>!\r\r") +
-                                       QStringLiteral("un long texte ").repeated(40));
+    const QString texte =
+        QStringLiteral("Bravo <b>PAUL</b>!\r\r") + QStringLiteral("un long texte ").repeated(40);
+    if (type < 0) {
+        tavlo::ui::BoiteMessage::afficherErreur(texte, nullptr);
+    } else {
+        tavlo::ui::BoitesQt().afficher(static_cast<tavlo::rules::TypeBoite>(type), texte);
+    }
     QVERIFY(!resteOuverte);
 }
 
@@ -175,8 +206,8 @@ void DialoguesTest::aide() {
     FauxBoites boites;
     DialoguesQt dialogues(&fenetre, boites, {dossier});
     // The help is a window of its own, not modal; asked again, the same window comes forward.
-    dialogues.afficherAide(1);
-    dialogues.afficherAide(1);
+    dialogues.afficherAide();
+    dialogues.afficherAide();
     const auto aides = fenetre.findChildren<QWidget*>(QStringLiteral("Aide"));
     QCOMPARE(aides.size(), 1);
     QCOMPARE(aides[0]->windowTitle(), titre);

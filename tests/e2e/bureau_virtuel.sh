@@ -15,12 +15,10 @@ export XDG_RUNTIME_DIR=$travail
 export QT_QPA_PLATFORM=xcb
 
 demarrer_bureau() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null &
-    pids+=($!)
+    en_fond Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null
     attendre test -s "$travail/ecran" || echec "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$travail/ecran")
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
+    en_fond openbox >/dev/null 2>&1
     attendre sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
         echec "openbox did not start"
 }

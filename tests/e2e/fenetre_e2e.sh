@@ -10,9 +10,8 @@ programme=$1
 . "$(dirname "$0")/bureau_virtuel.sh" xdotool xwininfo import convert
 demarrer_bureau
 
-"$programme" >"$travail/sortie" 2>&1 &
-programme_pid=$!
-pids+=("$programme_pid")
+en_fond "$programme" >"$travail/sortie" 2>&1
+programme_pid=${pids[-1]}
 
 attendre xdotool search --onlyvisible --class tavlo32 || echec "the window never mapped"
 fenetre=$(xdotool search --onlyvisible --class tavlo32 | head -n1)

@@ -10,16 +10,14 @@ export PULSE_RUNTIME_PATH=$travail/pulse
 export PULSE_STATE_PATH=$travail/pulse
 export HOME=$travail
 
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
-    -L "module-native-protocol-unix" -L "module-null-sink sink_name=nul" >"$travail/pulse.log" 2>&1 &
-pids+=($!)
+en_fond pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
+    -L "module-native-protocol-unix" -L "module-null-sink sink_name=nul" >"$travail/pulse.log" 2>&1
 attendre pactl info || echec "PulseAudio did not start: $(cat "$travail/pulse.log")"
 pactl set-default-sink nul
 
 demarrer_bureau
 
-"$programme" >"$travail/sortie" 2>&1 &
-pids+=($!)
+en_fond "$programme" >"$travail/sortie" 2>&1
 attendre xdotool search --onlyvisible --class tavlo32 || echec "the window never mapped"
 fenetre=$(xdotool search --onlyvisible --class tavlo32 | head -n1)
 x0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left X/ {print $4}')
@@ -31,12 +29,11 @@ xdotool key Escape
 sleep 0.5
 
 # Record the sink's monitor while the cup is clicked and the dice roll.
-parec -d nul.monitor --format=s16le --rate=11025 --channels=1 >"$travail/son.raw" &
-pids+=($!)
+en_fond parec -d nul.monitor --format=s16le --rate=11025 --channels=1 >"$travail/son.raw"
 sleep 0.5
 xdotool mousemove $((x0 + 592)) $((y0 + 100)) click 1
 sleep 4
-kill "${pids[-1]}"
+kill -- "-${pids[-1]}"
 sox -t raw -r 11025 -e signed -b 16 -c 1 "$travail/son.raw" -n stat 2>"$travail/stat" || true
 amplitude=$(awk '/RMS +amplitude/ {print $3}' "$travail/stat")
 echo "Recorded $(stat -c %s "$travail/son.raw") bytes, RMS amplitude ${amplitude:-none}"

@@ -17,21 +17,25 @@ done
 
 cp "$programme" "$travail/tavlo32"
 chmod 755 "$travail/tavlo32"
+# The program runs as nobody, who may not read the checkout: the sanitizers' suppressions come
+# with it into the work folder.
+supp=$(sed -n 's/^\(.*:\)\{0,1\}suppressions=\([^:]*\).*/\2/p' <<<"${LSAN_OPTIONS:-}")
+if [ -n "$supp" ]; then
+    cp "$supp" "$travail/lsan.supp"
+    LSAN_OPTIONS=${LSAN_OPTIONS/"$supp"/$travail/lsan.supp}
+fi
 printf 'output HEADLESS-1 resolution 1024x768\ndefault_border none\n' >"$travail/sway.conf"
 comme=()
 if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$travail"
     comme=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
-# Runs a command as the unprivileged user, in the private session.
-dans_la_session() {
-    "${comme[@]}" env HOME="$travail" XDG_RUNTIME_DIR="$travail" WAYLAND_DISPLAY=wayland-1 \
-        SWAYSOCK="$travail/sway.sock" "$@"
-}
+# A command prefix: as the unprivileged user, in the private session.
+dans_la_session=("${comme[@]}" env HOME="$travail" XDG_RUNTIME_DIR="$travail"
+    WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$travail/sway.sock")
 
-dans_la_session env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    WAYLAND_DISPLAY= sway -c "$travail/sway.conf" >"$travail/sway.log" 2>&1 &
-pids+=($!)
+en_fond "${dans_la_session[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    WAYLAND_DISPLAY= sway -c "$travail/sway.conf" >"$travail/sway.log" 2>&1
 if ! attendre test -S "$travail/wayland-1"; then
     echo "SKIP: sway could not start here"
     tail -n 5 "$travail/sway.log"
@@ -42,21 +46,20 @@ attendre test -S "$travail/sway.sock" || echec "no sway IPC socket"
 
 # Mesa's EGL driver, which Qt's Wayland client loads, keeps no frame pointers: a sanitized
 # program needs the slow unwinder for LeakSanitizer to name the system library of a leak there.
-dans_la_session env QT_QPA_PLATFORM=wayland \
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" "$travail/tavlo32" >"$travail/sortie" 2>&1 &
-programme_pid=$!
-pids+=("$programme_pid")
+en_fond "${dans_la_session[@]}" QT_QPA_PLATFORM=wayland \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" "$travail/tavlo32" >"$travail/sortie" 2>&1
+programme_pid=${pids[-1]}
 attendre sh -c "swaymsg -s '$travail/sway.sock' -t get_tree | grep -q '\"app_id\": \"tavlo32\"'" ||
     echec "the window never mapped"
 
 # The dice, below the menu bar: De1 to De3 stand between 104, 168 and 337, 369 in the layout.
 des() { convert "$travail/$1.png" -crop 250x230+100+170 +repage "rgb:$travail/des-$1.rgb"; }
 capture() {
-    dans_la_session grim "$travail/$1.png" || echec "grim could not take $1"
+    "${dans_la_session[@]}" grim "$travail/$1.png" || echec "grim could not take $1"
     des "$1"
 }
 # The headless seat has no keyboard until wtype's virtual one appears: pause before and after.
-touches() { dans_la_session wtype -s 600 "$@" -s 600 || echec "wtype $*"; }
+touches() { "${dans_la_session[@]}" wtype -s 600 "$@" -s 600 || echec "wtype $*"; }
 
 touches -M ctrl 2 -m ctrl
 touches -k Escape

@@ -48,4 +48,6 @@ for bibliotheque in libqt6widgets6 libqt6multimedia6 libc6; do
 done
 champ Recommends | grep -q qt6-translations-l10n || { echo "Recommends lacks Qt's translations"; echec=1; }
 echo "== Depends: $(champ Depends)"
+# What broke: the description lost its one semicolon.
+champ Description | grep -qF 'like; the' || { echo "Description: $(champ Description)"; echec=1; }
 exit $echec

@@ -1,0 +1,72 @@
+// Copyright 2026 the Tavlo32 developers.
+#pragma once
+
+#include "turn/jeu.h"
+#include "ui/image_cliquable.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace tavlo::ui {
+
+class BullesAide;
+
+// The board, the main window's client area: the dice, the cup, the tokens, the labels and the
+// pass button. It draws them from the game it reads, and hands on each click and key as the
+// game's operation of the same name; a key does only what a click on its element could do now.
+class Plateau final : public QWidget {
+    Q_OBJECT
+public:
+    Plateau(const turn::Jeu& jeu, QWidget* parent);
+
+    // Gives the board, the faces, the cup and the tokens their pictures at the screen's scale.
+    void poserImages();
+    void dessiner();
+
+signals:
+    void GobeletClick();
+    void DeClick(int de);
+    void SelectDeClick(int de);
+    void ButStopClick();
+
+private:
+    void creerImages();
+    void creerDes();
+    void creerEtiquettes();
+    void creerJoueurs();
+    void creerButStop();
+    void creerTouches();
+    // Key 1, 2 or 3: sets the die aside or brings it back, whichever its click would do now.
+    void toucheDe(int de);
+    QLabel* creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
+                           const QColor& fond);
+    void dessinerDe(int n);
+    // The stored picture of a face, 1..6; none for any other number.
+    QPixmap face(int n) const;
+
+    const turn::Jeu& m_jeu;
+    BullesAide* m_bulles;
+    std::array<QPixmap, rules::NB_FACES> m_faces;
+
+    QLabel* m_fond; // the board's picture, named "Plateau"
+    std::array<ImageCliquable*, rules::NB_DES> De{};
+    std::array<ImageCliquable*, rules::NB_DES> SelectDe{};
+    ImageCliquable* Gobelet;
+    QLabel* Eti_Lancer;
+    QLabel* EtiJoueur;
+    QLabel* EtiRepos;
+    QLabel* CpsMaxi;
+    std::array<QLabel*, rules::NB_JETONS> Jeton{};
+    // Player 1's box and tokens first, then player 2's.
+    std::array<QGroupBox*, 2> NomJoueur{};
+    std::array<std::array<QLabel*, rules::NB_JETONS>, 2> J{};
+    QPushButton* ButStop;
+};
+
+} // namespace tavlo::ui
