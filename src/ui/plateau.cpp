@@ -6,6 +6,7 @@
 #include "ui/dialogue_fixe.h"
 #include "ui/disposition.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -29,7 +30,7 @@ QPixmap image(const QString& nom, qreal ratio) {
 
 // A tooltip that also names the key doing the same as the click.
 QString bulle(std::string_view texte, const QString& touche) {
-    return textes::qt(textes::BULLE_TOUCHE).arg(textes::qt(texte), touche);
+    return traduit(textes::BULLE_TOUCHE).arg(traduit(texte), touche);
 }
 
 ImageCliquable* creerImage(const char* nom, QWidget* parent) {
@@ -39,8 +40,8 @@ ImageCliquable* creerImage(const char* nom, QWidget* parent) {
 }
 
 // A label sizes itself to its text; an empty one keeps its design size.
-void poserTexte(QLabel* etiquette, const std::string& texte) {
-    const QString nouveau = textes::qt(texte);
+void poserTexte(QLabel* etiquette, const rules::Texte& texte) {
+    const QString nouveau = lu(texte);
     if (etiquette->text() == nouveau) {
         return;
     }
@@ -56,7 +57,7 @@ void poserTexte(QLabel* etiquette, const std::string& texte) {
 // The face a die shows, for a screen reader; set only when it changes, as every tick draws.
 void decrireFace(QWidget* de, int face) {
     const QString description = face >= 1 && face <= rules::NB_FACES
-                                    ? textes::qt(textes::DESCRIPTION_FACE).arg(face)
+                                    ? traduit(textes::DESCRIPTION_FACE).arg(face)
                                     : QString();
     if (de->accessibleDescription() != description) {
         de->setAccessibleDescription(description);
@@ -64,8 +65,8 @@ void decrireFace(QWidget* de, int face) {
 }
 
 // Setting a group box's title repaints it even when unchanged; every tick draws the window.
-void poserTitre(QGroupBox* boite, const std::string& titre) {
-    const QString nouveau = textes::qt(titre);
+void poserTitre(QGroupBox* boite, const rules::Texte& titre) {
+    const QString nouveau = lu(titre);
     if (boite->title() != nouveau) {
         boite->setTitle(nouveau);
     }
@@ -86,7 +87,7 @@ Plateau::Plateau(const turn::Jeu& jeu, QWidget* parent)
     m_fond = new QLabel(this);
     placer(m_fond, "Plateau");
     m_fond->setScaledContents(true);
-    m_fond->setAccessibleName(textes::qt(textes::NOM_PLATEAU));
+    m_fond->setAccessibleName(traduit(textes::NOM_PLATEAU));
     creerDes();
     creerImages();
     creerEtiquettes();
@@ -103,11 +104,11 @@ void Plateau::creerDes() {
         const QString touche = QString::fromLatin1(numero);
         De[i] = creerImage(("De" + numero).constData(), this);
         De[i]->setToolTip(bulle(textes::BULLE_DE, touche));
-        De[i]->setAccessibleName(textes::qt(textes::NOM_DE).arg(touche));
+        De[i]->setAccessibleName(traduit(textes::NOM_DE).arg(touche));
         connect(De[i], &ImageCliquable::clicked, this, [this, n] { emit DeClick(n); });
         SelectDe[i] = creerImage(("SelectDe" + numero).constData(), this);
         SelectDe[i]->setToolTip(bulle(textes::BULLE_SELECT_DE, touche));
-        SelectDe[i]->setAccessibleName(textes::qt(textes::NOM_SELECT_DE).arg(touche));
+        SelectDe[i]->setAccessibleName(traduit(textes::NOM_SELECT_DE).arg(touche));
         connect(SelectDe[i], &ImageCliquable::clicked, this, [this, n] { emit SelectDeClick(n); });
         m_bulles->surveiller(De[i]);
         m_bulles->surveiller(SelectDe[i]);
@@ -117,8 +118,8 @@ void Plateau::creerDes() {
 // The cup and the pot's tokens.
 void Plateau::creerImages() {
     Gobelet = creerImage("Gobelet", this);
-    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, textes::qt(textes::TOUCHE_ESPACE)));
-    Gobelet->setAccessibleName(textes::qt(textes::NOM_GOBELET));
+    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, traduit(textes::TOUCHE_ESPACE)));
+    Gobelet->setAccessibleName(traduit(textes::NOM_GOBELET));
     Gobelet->hide();
     connect(Gobelet, &ImageCliquable::clicked, this, &Plateau::GobeletClick);
     m_bulles->surveiller(Gobelet);
@@ -126,7 +127,7 @@ void Plateau::creerImages() {
         QLabel*& jeton = Jeton[static_cast<std::size_t>(k - 1)];
         jeton = new QLabel(this);
         placer(jeton, ("Jeton" + QByteArray::number(k)).constData());
-        jeton->setAccessibleName(textes::qt(textes::NOM_JETON).arg(k));
+        jeton->setAccessibleName(traduit(textes::NOM_JETON).arg(k));
     }
 }
 
@@ -147,14 +148,14 @@ void Plateau::creerEtiquettes() {
     Eti_Lancer = creerEtiquette("Eti_Lancer", police(TIMES_NEW_ROMAN, 19), JAUNE, QColor());
     EtiJoueur = creerEtiquette("EtiJoueur", police(TIMES_NEW_ROMAN, 15), JAUNE, Qt::black);
     EtiRepos = creerEtiquette("EtiRepos", police(TIMES_NEW_ROMAN, 19), JAUNE, MARINE);
-    EtiRepos->setText(textes::qt(rules::textes::REPOS));
+    EtiRepos->setText(traduit(rules::textes::REPOS));
     EtiRepos->setAccessibleDescription(EtiRepos->text());
     EtiRepos->hide();
     CpsMaxi = creerEtiquette("CpsMaxi", police(TIMES_NEW_ROMAN, 16, true), ROUGE, Qt::black);
-    Eti_Lancer->setAccessibleName(textes::qt(textes::NOM_ETI_LANCER));
-    EtiJoueur->setAccessibleName(textes::qt(textes::NOM_ETI_JOUEUR));
-    EtiRepos->setAccessibleName(textes::qt(textes::NOM_ETI_REPOS));
-    CpsMaxi->setAccessibleName(textes::qt(textes::NOM_CPS_MAXI));
+    Eti_Lancer->setAccessibleName(traduit(textes::NOM_ETI_LANCER));
+    EtiJoueur->setAccessibleName(traduit(textes::NOM_ETI_JOUEUR));
+    EtiRepos->setAccessibleName(traduit(textes::NOM_ETI_REPOS));
+    CpsMaxi->setAccessibleName(traduit(textes::NOM_CPS_MAXI));
 }
 
 // Each player's box, with his tokens inside it: "J101" is player 1's first.
@@ -173,19 +174,19 @@ void Plateau::creerJoueurs() {
             jeton->setObjectName(
                 QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
             jeton->setGeometry(emplacementJetonJoueur(k));
-            jeton->setAccessibleName(textes::qt(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
+            jeton->setAccessibleName(traduit(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
             jeton->hide();
         }
     }
 }
 
 void Plateau::creerButStop() {
-    ButStop = new QPushButton(textes::qt(textes::PASSER), this);
+    ButStop = new QPushButton(traduit(textes::PASSER), this);
     placer(ButStop, "ButStop");
     // The button never takes the focus, so that Space and Enter are always the game's keys and
     // never press a focused button behind the player's back.
     ButStop->setFocusPolicy(Qt::NoFocus);
-    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, textes::qt(textes::TOUCHE_ENTREE)));
+    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, traduit(textes::TOUCHE_ENTREE)));
     m_bulles->surveiller(ButStop);
     ButStop->setFont(police(TIMES_NEW_ROMAN, 16, true));
     colorier(ButStop, QPalette::ButtonText, Qt::black, false);
