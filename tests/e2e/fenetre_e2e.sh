@@ -3,16 +3,13 @@
 # its corners and the felt green on the board, stays maximised when its title bar is double
 # clicked, the Help menu opens from its key, a click on the cup after opening "&Nouvelle Partie"
 # starts a throw, Enter passes the hand, and "&Quitter" ends the program with status 0.
-# Usage: fenetre_e2e.sh PROGRAM [LANG]: with LANG, the program runs under that locale alone, and
-# an English one must give the English menus ("&Help"). Exits 77 (skipped) when a tool it needs
-# is missing.
+# Usage: fenetre_e2e.sh PROGRAM [LANG]: the program runs under that locale alone (fr_FR.UTF-8
+# by default), and an English one must give the English menus ("&Help"). Exits 77 (skipped) when
+# a tool it needs is missing.
 set -euo pipefail
 programme=$1
-langue=()
-if [ -n "${2:-}" ]; then
-    langue=(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2")
-fi
-case "${2:-${LANG:-}}" in
+langue=${2:-fr_FR.UTF-8}
+case "$langue" in
 en*) touche_aide=h ;;
 *) touche_aide=a ;;
 esac
@@ -20,7 +17,7 @@ esac
 . "$(dirname "$0")/bureau_virtuel.sh" xdotool xwininfo import convert
 demarrer_bureau
 
-en_fond "${langue[@]}" "$programme" >"$travail/sortie" 2>&1
+en_fond env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$langue" "$programme" >"$travail/sortie" 2>&1
 programme_pid=${pids[-1]}
 
 attendre xdotool search --onlyvisible --class tavlo32 || echec "the window never mapped"
@@ -66,7 +63,7 @@ xdotool search --onlyvisible --class tavlo32 windowactivate --sync %@ 2>/dev/nul
 # The Help menu's key is the first letter of its name in the player's language.
 xdotool key alt+$touche_aide
 attendre sh -c "[ \$(xdotool search --onlyvisible --class tavlo32 | wc -l) -gt 1 ]" ||
-    echec "Alt+$touche_aide opened no menu under LANG=${2:-${LANG:-}}"
+    echec "Alt+$touche_aide opened no menu under LANG=$langue"
 xdotool key Escape
 sleep 0.3
 
