@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 
 // The game in the player's language: the menus, the board, a message box, the names dialog with
-// one of its warnings, and the about box. The rows stand for LANG: the program reads the same
-// languages from the desktop (the end-to-end test starts it under LANG=en_US.UTF-8).
+// one of its warnings, the about box and the help. The rows stand for LANG: the program reads the
+// same languages from the desktop (the end-to-end test starts it under LANG=en_US.UTF-8).
 class LangueTest : public QObject {
     Q_OBJECT
 private slots:
@@ -26,7 +26,7 @@ void LangueTest::textesDansLaLangue_data() {
         "the name of the second player:|You must enter the names or press Cancel|About|Tavlo32|"
         "Version 1.0|Copyright © 2026 the Tavlo32 developers|Three dice, a cup and eleven "
         "tokens.\nPlay for two, or against ORDY.\nA 421 is worth ten tokens.\nWhoever holds all "
-        "eleven loses the round.\nGood luck!");
+        "eleven loses the round.\nGood luck!|Tavlo32 — Rules of the game");
     // No translation for German: the game stays in French, its own language.
     QTest::newRow("de_DE.UTF-8") << QStringLiteral(
         "&Nouvelle Partie|1 Joueur|2 Joueurs|&Scores|Manches...|Remise à zéro|&Aide|Aide sur ..."
@@ -35,8 +35,8 @@ void LangueTest::textesDansLaLangue_data() {
         "Entrez le Nom du  premier joueur:|Entrez le Nom du second joueur:|Vous devez rentrer les "
         "noms ou appuyez sur Annuler|A propos|Tavlo32|Version 1.0|Copyright © 2026 les "
         "développeurs de Tavlo32|Trois dés, un gobelet et onze jetons.\nJouez à deux, ou contre "
-        "ORDY.\nLe 421 vaut dix jetons.\nQui garde les onze jetons perd la manche.\nBonne chance "
-        "!");
+        "ORDY.\nLe 421 vaut dix jetons.\nQui garde les onze jetons perd la manche.\nBonne chance !|"
+        "Tavlo32 — Règle du jeu");
 }
 
 void LangueTest::textesDansLaLangue() {
@@ -72,12 +72,14 @@ void LangueTest::textesDansLaLangue() {
             QTest::keyClick(dialogue, Qt::Key_Escape);
         });
     };
-    tavlo::ui::DialoguesQt dialogues(&f.fenetre(), f.boites, {});
+    tavlo::ui::DialoguesQt dialogues(&f.fenetre(), f.boites, {QStringLiteral(TAVLO_AIDE_SOURCE)});
     lireEtValider();
     dialogues.demanderDeuxNoms();
     vus << f.boites.vues.back().second;
     lireEtValider();
     dialogues.afficherAPropos();
+    dialogues.afficherAide(); // its title is the page's
+    vus << f.element(QStringLiteral("Aide"))->windowTitle();
     QCOMPARE(vus.join(QLatin1Char('|')), attendus);
 }
 
