@@ -3,6 +3,7 @@
 #include "ui/dialogues_qt.h"
 #include "ui/langue.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
@@ -23,7 +24,8 @@ void LangueTest::textesDansLaLangue_data() {
         "&New Game|1 Player|2 Players|&Scores|Rounds...|Reset|&Help|Help Contents|Sound|About|"
         "&Quit|Max. throws: 1|Click here to throw the dice\n(key Space)|Rounds won by Player1: "
         "0\r\rRounds won by Player2: 0|Players' names|Enter the name of the first player:|Enter "
-        "the name of the second player:|You must enter the names or press Cancel|About|Tavlo32|"
+        "the name of the second player:|You must enter the names or press "
+        "Cancel|&Undo\tCtrl+Z|About|Tavlo32|"
         "Version 1.0|Copyright © 2026 the Tavlo32 developers|Three dice, a cup and eleven "
         "tokens.\nPlay for two, or against ORDY.\nA 421 is worth ten tokens.\nWhoever holds all "
         "eleven loses the round.\nGood luck!|Tavlo32 — Rules of the game");
@@ -33,7 +35,8 @@ void LangueTest::textesDansLaLangue_data() {
         "|Son|A propos|&Quitter|Nombre de coups maxi: 1|Cliquez ici pour lancer les dés\n(touche "
         "Espace)|Manches pour Joueur1 : 0\r\rManches pour Joueur2 : 0|Saisie du nom des joueurs|"
         "Entrez le Nom du  premier joueur:|Entrez le Nom du second joueur:|Vous devez rentrer les "
-        "noms ou appuyez sur Annuler|A propos|Tavlo32|Version 1.0|Copyright © 2026 les "
+        "noms ou appuyez sur Annuler|&Annuler\tCtrl+Z|A propos|Tavlo32|Version 1.0|Copyright © "
+        "2026 les "
         "développeurs de Tavlo32|Trois dés, un gobelet et onze jetons.\nJouez à deux, ou contre "
         "ORDY.\nLe 421 vaut dix jetons.\nQui garde les onze jetons perd la manche.\nBonne chance !|"
         "Tavlo32 — Règle du jeu");
@@ -76,6 +79,10 @@ void LangueTest::textesDansLaLangue() {
     lireEtValider();
     dialogues.demanderDeuxNoms();
     vus << f.boites.vues.back().second;
+    // Qt's own texts too: the first command of the name field's menu.
+    const std::unique_ptr<QMenu> menu(
+        f.fenetre().findChild<QLineEdit*>(QStringLiteral("Nom1"))->createStandardContextMenu());
+    vus << menu->actions().first()->text();
     lireEtValider();
     dialogues.afficherAPropos();
     dialogues.afficherAide(); // its title is the page's
