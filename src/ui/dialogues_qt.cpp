@@ -9,31 +9,40 @@
 namespace tavlo::ui {
 
 DialoguesQt::DialoguesQt(QWidget* fenetre, ServiceBoites& boites, QStringList dossiersAide)
-    : m_fenetre(fenetre), m_dossiersAide(std::move(dossiersAide)),
-      // The dialog's refusals are the game's warning boxes.
-      m_chNom(new TChNom(fenetre,
-                         [&boites](const QString& texte) {
-                             boites.afficher(rules::TypeBoite::Avertissement, texte);
-                         })),
-      m_aboutBox(new TAboutBox(fenetre)) {}
+    : m_fenetre(fenetre), m_boites(boites), m_dossiersAide(std::move(dossiersAide)) {}
+
+TChNom& DialoguesQt::chNom() {
+    if (m_chNom == nullptr) {
+        // The dialog's refusals are the game's warning boxes.
+        m_chNom = new TChNom(m_fenetre, [this](const QString& texte) {
+            m_boites.afficher(rules::TypeBoite::Avertissement, texte);
+        });
+    }
+    return *m_chNom;
+}
 
 std::optional<std::string> DialoguesQt::demanderUnNom() {
-    m_chNom->montrerNom2(false);
-    if (m_chNom->exec() != QDialog::Accepted) {
+    TChNom& dialogue = chNom();
+    dialogue.montrerNom2(false);
+    if (dialogue.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return m_chNom->nom1().toStdString();
+    return dialogue.nom1().toStdString();
 }
 
 std::optional<std::pair<std::string, std::string>> DialoguesQt::demanderDeuxNoms() {
-    m_chNom->montrerNom2(true);
-    if (m_chNom->exec() != QDialog::Accepted) {
+    TChNom& dialogue = chNom();
+    dialogue.montrerNom2(true);
+    if (dialogue.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return std::pair{m_chNom->nom1().toStdString(), m_chNom->nom2().toStdString()};
+    return std::pair{dialogue.nom1().toStdString(), dialogue.nom2().toStdString()};
 }
 
 void DialoguesQt::afficherAPropos() {
+    if (m_aboutBox == nullptr) {
+        m_aboutBox = new TAboutBox(m_fenetre);
+    }
     m_aboutBox->exec();
 }
 

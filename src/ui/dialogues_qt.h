@@ -15,9 +15,9 @@ class TAboutBox;
 class TAide;
 class TChNom;
 
-// The names dialog and the about box, created hidden once the main window exists and shown
-// modally as often as the menu asks, keeping their contents; and the help window, opened on
-// demand.
+// The names dialog and the about box, created the first time the menu asks for them, so that
+// start-up builds neither, and then shown modally as often as it asks, keeping their contents;
+// and the help window, opened on demand.
 class DialoguesQt final : public ServiceDialogues {
 public:
     DialoguesQt(QWidget* fenetre, ServiceBoites& boites, QStringList dossiersAide);
@@ -28,10 +28,13 @@ public:
     void afficherAide() override;
 
 private:
+    TChNom& chNom();
+
     QWidget* m_fenetre;
+    ServiceBoites& m_boites;
     QStringList m_dossiersAide;
-    TChNom* m_chNom;
-    TAboutBox* m_aboutBox;
+    TChNom* m_chNom = nullptr;
+    TAboutBox* m_aboutBox = nullptr;
     QPointer<TAide> m_aide;
 };
 

@@ -241,6 +241,7 @@ void Plateau::toucheDe(int de) {
 }
 
 void Plateau::poserImages() {
+    m_vue.reset(); // the dice take the new faces at the next drawing
     const qreal ratio = devicePixelRatio();
     m_fond->setPixmap(image(QStringLiteral("PLATEAU"), ratio));
     for (int f = 1; f <= rules::NB_FACES; ++f) {
@@ -273,7 +274,34 @@ void Plateau::dessinerDe(int n) {
     selectDe->setCliquable(m_jeu.selectDeCliquable(n));
 }
 
+Plateau::Vue Plateau::lireVue() const {
+    Vue vue{.m_fenetre = m_jeu.fenetre(),
+            .m_gobeletCliquable = m_jeu.gobeletCliquable(),
+            .m_butStopCliquable = m_jeu.butStopCliquable(),
+            .m_etiReposVisible = m_jeu.etiReposVisible(),
+            .m_etiJoueur = m_jeu.etiJoueur(),
+            .m_noms = {m_jeu.nomJoueur(rules::Siege::Un), m_jeu.nomJoueur(rules::Siege::Deux)}};
+    for (int n = 1; n <= rules::NB_DES; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        vue.m_deCliquable[i] = m_jeu.deCliquable(n);
+        vue.m_selectDeCliquable[i] = m_jeu.selectDeCliquable(n);
+    }
+    constexpr std::array<turn::Rangee, 3> RANGEES{turn::Rangee::Pot, turn::Rangee::Joueur1,
+                                                  turn::Rangee::Joueur2};
+    for (std::size_t r = 0; r < RANGEES.size(); ++r) {
+        for (int k = 1; k <= rules::NB_JETONS; ++k) {
+            vue.m_jetons[r][static_cast<std::size_t>(k - 1)] = m_jeu.jetonVisible(RANGEES[r], k);
+        }
+    }
+    return vue;
+}
+
 void Plateau::dessiner() {
+    Vue vue = lireVue();
+    if (vue == m_vue) {
+        return;
+    }
+    m_vue = std::move(vue);
     const turn::Fenetre& f = m_jeu.fenetre();
     for (int n = 1; n <= rules::NB_DES; ++n) {
         dessinerDe(n);

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -50,7 +52,25 @@ private:
     // The stored picture of a face, 1..6; none for any other number.
     QPixmap face(int n) const;
 
+    // Everything the board shows, as read from the game: compared with what was drawn last, so
+    // that a tick which changes nothing sets nothing again.
+    struct Vue {
+        turn::Fenetre m_fenetre;
+        std::array<bool, rules::NB_DES> m_deCliquable{};
+        std::array<bool, rules::NB_DES> m_selectDeCliquable{};
+        bool m_gobeletCliquable = false;
+        bool m_butStopCliquable = false;
+        bool m_etiReposVisible = false;
+        std::string m_etiJoueur;
+        std::array<std::string, 2> m_noms;
+        std::array<std::array<bool, rules::NB_JETONS>, 3> m_jetons{};
+        bool operator==(const Vue&) const = default;
+    };
+    Vue lireVue() const;
+
     const turn::Jeu& m_jeu;
+    // What was drawn last; none before the first drawing and after the pictures change.
+    std::optional<Vue> m_vue;
     BullesAide* m_bulles;
     std::array<QPixmap, rules::NB_FACES> m_faces;
 
