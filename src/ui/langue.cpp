@@ -11,39 +11,35 @@ namespace tavlo::ui {
 
 namespace {
 
-// The languages the game has besides French, by their codes, as the translations are named:
-// ":/i18n/tavlo32_<code>.qm" in the resources, "qtbase_<code>.qm" among Qt's translations.
-constexpr std::array<QLatin1StringView, 1> TRADUCTIONS{QLatin1StringView("en")};
-const QLatin1StringView FRANCAIS("fr");
+// The languages the game has besides French. Their translations are named by the language's
+// code: ":/i18n/tavlo32_en.qm" in the resources, "qtbase_en.qm" among Qt's translations.
+constexpr std::array TRADUCTIONS{QLocale::English};
 
-// The language of "en-GB", "en_US.UTF-8" or "fr": what comes before the first '-' or '_'.
-QString codeDe(const QString& langue) {
-    return langue.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+// Qt's own texts in a language, where its translation is installed.
+void traduireQt(QTranslator& traducteur, QLocale::Language langue) {
+    if (traducteur.load(QStringLiteral("qtbase_") + QLocale::languageToCode(langue),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&traducteur);
+    }
 }
 
 } // namespace
 
 Langue::Langue(const QStringList& languesJoueur) {
-    for (const QString& langue : languesJoueur) {
-        const QString code = codeDe(langue);
-        if (code == FRANCAIS) {
+    for (const QString& nom : languesJoueur) {
+        const QLocale::Language langue = QLocale(nom).language();
+        if (langue == QLocale::French) {
             break;
         }
-        if (std::find(TRADUCTIONS.begin(), TRADUCTIONS.end(), code) != TRADUCTIONS.end() &&
-            m_jeu.load(QStringLiteral(":/i18n/tavlo32_") + code)) {
+        if (std::find(TRADUCTIONS.begin(), TRADUCTIONS.end(), langue) != TRADUCTIONS.end() &&
+            m_jeu.load(QStringLiteral(":/i18n/tavlo32_") + QLocale::languageToCode(langue))) {
             QCoreApplication::installTranslator(&m_jeu);
-            if (m_qt.load(QStringLiteral("qtbase_") + code,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-                QCoreApplication::installTranslator(&m_qt);
-            }
+            traduireQt(m_qt, langue);
             return;
         }
     }
     // French: the game's texts are the sources; only Qt's own need translating.
-    if (m_qt.load(QStringLiteral("qtbase_") + FRANCAIS,
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&m_qt);
-    }
+    traduireQt(m_qt, QLocale::French);
 }
 
 } // namespace tavlo::ui
