@@ -20,6 +20,7 @@ PAQUETS_TESTS=(
     desktop-file-utils appstream
     dpkg-dev file lintian
     sway wtype grim
+    at-spi2-core python3-pyatspi dbus
 )
 
 tests=OFF

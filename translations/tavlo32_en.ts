@@ -120,10 +120,6 @@
         <translation>Die %1</translation>
     </message>
     <message>
-        <source>Dé %1 écarté</source>
-        <translation>Die %1, set aside</translation>
-    </message>
-    <message>
         <source>Gobelet</source>
         <translation>Cup</translation>
     </message>
@@ -142,14 +138,6 @@
     <message>
         <source>Nombre de coups maximum</source>
         <translation>Most throws allowed</translation>
-    </message>
-    <message>
-        <source>Jeton du pot %1</source>
-        <translation>Pot token %1</translation>
-    </message>
-    <message>
-        <source>Jeton %1 du joueur %2</source>
-        <translation>Token %1 of player %2</translation>
     </message>
     <message>
         <source>Face %1</source>
@@ -259,6 +247,74 @@ Good luck!</translation>
     <message>
         <source>Dossiers consultés :</source>
         <translation>Folders searched:</translation>
+    </message>
+    <message>
+        <source>Lancer les dés</source>
+        <translation>Throw the dice</translation>
+    </message>
+    <message>
+        <source>Écarter ce dé</source>
+        <translation>Set this die aside</translation>
+    </message>
+    <message>
+        <source>Remettre ce dé en jeu</source>
+        <translation>Bring this die back into play</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>%1 jeton</source>
+        <translation>%1 token</translation>
+    </message>
+    <message>
+        <source>%1 jetons</source>
+        <translation>%1 tokens</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3, %4.</source>
+        <translation>%1: %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Dé %1 écarté.</source>
+        <translation>Die %1 set aside.</translation>
+    </message>
+    <message>
+        <source>Dé %1 remis en jeu.</source>
+        <translation>Die %1 back in play.</translation>
+    </message>
+    <message>
+        <source>Combinaison %1.</source>
+        <translation>Combination %1.</translation>
+    </message>
+    <message>
+        <source>Lancers restants : %1.</source>
+        <translation>Throws left: %1.</translation>
+    </message>
+    <message>
+        <source>%1 donne %2 à %3.</source>
+        <translation>%1 gives %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Le pot</source>
+        <translation>The pot</translation>
+    </message>
+    <message>
+        <source>Égalité : aucun jeton ne bouge.</source>
+        <translation>Tie: no token moves.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <translation>%1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>Main à %1.</source>
+        <translation>%1&apos;s turn.</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,14 @@ namespace textes = rules::textes;
 namespace {
 constexpr int FACE_DEPART = 1;
 constexpr int DERNIERE_IMAGE = 8; // the counter passes 8 once the seventh frame is drawn
+
+int compter(const rules::Jetons& jetons) {
+    int n = 0;
+    for (int k = 1; k <= rules::NB_JETONS; ++k) {
+        n += jetons[k] ? 1 : 0;
+    }
+    return n;
+}
 } // namespace
 
 Jeu::Jeu(const Horloge& horloge) : m_horloge(horloge) {}
@@ -230,6 +238,8 @@ void Jeu::finirLancer() {
     }
     e.CoupsRestants -= 1;
     m_fenetre.m_sablier = false;
+    m_recit.m_lancers += 1;
+    m_recit.m_ecartes = m_fenetre.m_ecarte;
 
     const Lanceur lanceur = *m_lanceur;
     m_lanceur.reset();
@@ -243,8 +253,12 @@ void Jeu::passe() {
     m_fenetre.m_butStopActif = false;
     m_fenetre.m_gobeletVisible = false;
 
+    m_recit.m_passes += 1;
+    m_recit.m_jetonsDonnes = 0;
     if (e.ValeurPremier != 0) {
+        const std::array<int, 3> avant{compter(e.Pot), compter(e.Jetons1), compter(e.Jetons2)};
         rules::REPARTITION(m_partie);
+        noterReglement(avant);
         e.CoupsMaxi = 3;
     } else {
         e.ValeurPremier = e.Valeur;
@@ -272,6 +286,20 @@ void Jeu::passe() {
     m_fenetre.m_gobeletVisible = true;
     if (m_partie.estOrdy(m_partie.m_tour.value())) {
         OrdiJoue();
+    }
+}
+
+void Jeu::noterReglement(const std::array<int, 3>& avant) {
+    const rules::EtatJeu& e = m_partie.m_etat;
+    const std::array<int, 3> apres{compter(e.Pot), compter(e.Jetons1), compter(e.Jetons2)};
+    // A settlement moves tokens from one row to one other row, or none at all.
+    for (std::size_t r = 0; r < apres.size(); ++r) {
+        if (apres[r] < avant[r]) {
+            m_recit.m_donneur = static_cast<Rangee>(r);
+            m_recit.m_jetonsDonnes = avant[r] - apres[r];
+        } else if (apres[r] > avant[r]) {
+            m_recit.m_receveur = static_cast<Rangee>(r);
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "turn/generateur.h"
 #include "turn/horloge.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,8 +33,21 @@ struct Fenetre {
     bool operator==(const Fenetre&) const = default;
 };
 
-// Where a token image stands.
+// Where a token image stands, in the order of the rows' counts of the settlement.
 enum class Rangee { Pot, Joueur1, Joueur2 };
+
+// What the game has just done, told to a player who hears the board instead of seeing it. Each
+// throw that ends and each pass is counted, so the shell tells a new one from one already told.
+struct Recit {
+    int m_lancers = 0;                               // throws ended
+    rules::TableauUn<bool, rules::NB_DES> m_ecartes; // the dice kept out of the last throw
+    int m_passes = 0;                                // passes made
+    // The tokens the last pass moved, from one row to another: none on a first player's pass,
+    // after a tie, or to a loser who already holds eleven.
+    int m_jetonsDonnes = 0;
+    Rangee m_donneur = Rangee::Pot;
+    Rangee m_receveur = Rangee::Pot;
+};
 
 // The one object that owns the game. The window forwards its clicks, menu commands and timer
 // ticks to the operations of the same names, then draws what this object holds and takes the
@@ -76,6 +90,7 @@ public:
     rules::Texte etiJoueur() const { return m_partie.etiJoueur(); }
     bool etiReposVisible() const { return m_partie.etiReposVisible(); }
     bool jetonVisible(Rangee rangee, int slot) const;
+    const Recit& recit() const { return m_recit; }
 
     // Whether a click on each element is taken now. A hidden or disabled element takes none, and
     // none of the human's controls does while a throw animates, ORDY plays or a box is open.
@@ -102,6 +117,9 @@ private:
     void dessinerImage();
     void finirLancer();
     void passe();
+    // Tells which row the settlement took tokens from, which row it gave them to, and how many,
+    // from the pot's and the players' counts before it.
+    void noterReglement(const std::array<int, 3>& avant);
     void OrdiJoue() { m_ordy.OrdiJoue(); }
     bool humainPeutJouer() const;
     void afficherCoupsMaxi();
@@ -116,6 +134,7 @@ private:
     std::optional<Lanceur> m_lanceur; // the throw that animates and who started it
     bool m_topTempo = false;          // a tick of the 500 ms timer has not been consumed yet
     int m_cptAnim = 0;                // frame counter of the throw: 1 at its start, 8 at its end
+    Recit m_recit;
     ordy::TourOrdy m_ordy{*this};
 };
 

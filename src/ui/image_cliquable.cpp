@@ -1,11 +1,52 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/image_cliquable.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace tavlo::ui {
 
-ImageCliquable::ImageCliquable(QWidget* parent) : QLabel(parent) {}
+ImageCliquable::ImageCliquable(QWidget* parent) : QLabel(parent) {
+    // Tab reaches the box; a click does not take the keyboard, so the mouse draws no frame.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ImageCliquable::cliquer() {
+    if (m_cliquable) {
+        emit clicked();
+    }
+}
+
+void ImageCliquable::setAction(const QString& action, const QString& touche) {
+    m_action = action;
+    m_touche = touche;
+}
+
+void ImageCliquable::setDe(int face, bool ecarte) {
+    m_estDe = true;
+    m_face = face;
+    if (m_ecarte != ecarte) {
+        m_ecarte = ecarte;
+        if (QAccessible::isActive()) {
+            QAccessible::State change;
+            change.checked = true;
+            QAccessibleStateChangeEvent evenement(this, change);
+            QAccessible::updateAccessibility(&evenement);
+        }
+    }
+}
+
+void ImageCliquable::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter peintre(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        peintre.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
 
 void ImageCliquable::montrer(const QPixmap& image) {
     if (image.isNull()) {
@@ -30,8 +71,8 @@ void ImageCliquable::mouseReleaseEvent(QMouseEvent* event) {
                       rect().contains(event->position().toPoint());
     m_appuye = false;
     QLabel::mouseReleaseEvent(event);
-    if (clic && m_cliquable) {
-        emit clicked();
+    if (clic) {
+        cliquer();
     }
 }
 

@@ -76,6 +76,7 @@ void poserTitre(QGroupBox* boite, const rules::Texte& titre) {
 
 Plateau::Plateau(const turn::Jeu& jeu, QWidget* parent)
     : QWidget(parent), m_jeu(jeu), m_bulles(new BullesAide(this)) {
+    installerLecture();
     // The layout is fixed in pixels: the zone has no layout manager, so it is never scaled and
     // never scrolled; what lies beyond a small client area is simply not seen.
     setObjectName(QStringLiteral("Zone"));
@@ -87,13 +88,16 @@ Plateau::Plateau(const turn::Jeu& jeu, QWidget* parent)
     m_fond = new QLabel(this);
     placer(m_fond, "Plateau");
     m_fond->setScaledContents(true);
-    m_fond->setAccessibleName(traduit(textes::NOM_PLATEAU));
+    // A screen reader reads the board as this widget; its picture is only the felt.
+    setAccessibleName(traduit(textes::NOM_PLATEAU));
+    m_lecture.cacher(m_fond);
     creerDes();
     creerImages();
     creerEtiquettes();
     creerJoueurs();
     creerButStop();
     creerTouches();
+    ordonnerTabulation();
     poserImages();
 }
 
@@ -105,10 +109,12 @@ void Plateau::creerDes() {
         De[i] = creerImage(("De" + numero).constData(), this);
         De[i]->setToolTip(bulle(textes::BULLE_DE, touche));
         De[i]->setAccessibleName(traduit(textes::NOM_DE).arg(touche));
+        De[i]->setAction(traduit(textes::ACTION_DE), touche);
         connect(De[i], &ImageCliquable::clicked, this, [this, n] { emit DeClick(n); });
         SelectDe[i] = creerImage(("SelectDe" + numero).constData(), this);
         SelectDe[i]->setToolTip(bulle(textes::BULLE_SELECT_DE, touche));
-        SelectDe[i]->setAccessibleName(traduit(textes::NOM_SELECT_DE).arg(touche));
+        SelectDe[i]->setAccessibleName(traduit(textes::NOM_DE).arg(touche));
+        SelectDe[i]->setAction(traduit(textes::ACTION_SELECT_DE), touche);
         connect(SelectDe[i], &ImageCliquable::clicked, this, [this, n] { emit SelectDeClick(n); });
         m_bulles->surveiller(De[i]);
         m_bulles->surveiller(SelectDe[i]);
@@ -120,6 +126,7 @@ void Plateau::creerImages() {
     Gobelet = creerImage("Gobelet", this);
     Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, traduit(textes::TOUCHE_ESPACE)));
     Gobelet->setAccessibleName(traduit(textes::NOM_GOBELET));
+    Gobelet->setAction(traduit(textes::ACTION_GOBELET), traduit(textes::TOUCHE_ESPACE));
     Gobelet->hide();
     connect(Gobelet, &ImageCliquable::clicked, this, &Plateau::GobeletClick);
     m_bulles->surveiller(Gobelet);
@@ -127,8 +134,13 @@ void Plateau::creerImages() {
         QLabel*& jeton = Jeton[static_cast<std::size_t>(k - 1)];
         jeton = new QLabel(this);
         placer(jeton, ("Jeton" + QByteArray::number(k)).constData());
-        jeton->setAccessibleName(traduit(textes::NOM_JETON).arg(k));
+        if (k > 1) {
+            m_lecture.cacher(jeton);
+        }
     }
+    // The pot's tokens read as one row, where its first token lies.
+    m_lecture.ajouterRangee(Jeton[0], emplacement("Jeton1").united(emplacement("Jeton11")),
+                            [this] { return m_annonces.rangee(turn::Rangee::Pot); });
 }
 
 QLabel* Plateau::creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
@@ -174,18 +186,21 @@ void Plateau::creerJoueurs() {
             jeton->setObjectName(
                 QStringLiteral("J%1%2").arg(j + 1).arg(k, 2, 10, QLatin1Char('0')));
             jeton->setGeometry(emplacementJetonJoueur(k));
-            jeton->setAccessibleName(traduit(textes::NOM_JETON_JOUEUR).arg(k).arg(j + 1));
             jeton->hide();
         }
+        // The box and its tokens read as one row: the player's name and his count.
+        const auto rangee = j == 0 ? turn::Rangee::Joueur1 : turn::Rangee::Joueur2;
+        m_lecture.ajouterRangee(boite, boite->geometry(),
+                                [this, rangee] { return m_annonces.rangee(rangee); });
     }
 }
 
 void Plateau::creerButStop() {
     ButStop = new QPushButton(traduit(textes::PASSER), this);
     placer(ButStop, "ButStop");
-    // The button never takes the focus, so that Space and Enter are always the game's keys and
-    // never press a focused button behind the player's back.
-    ButStop->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the button, a click does not give it the keyboard. Space and Enter stay the
+    // game's keys even while it has it, as the board's shortcuts come before the button's keys.
+    ButStop->setFocusPolicy(Qt::TabFocus);
     ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, traduit(textes::TOUCHE_ENTREE)));
     m_bulles->surveiller(ButStop);
     ButStop->setFont(police(TIMES_NEW_ROMAN, 16, true));
@@ -232,6 +247,19 @@ void Plateau::creerTouches() {
     }
 }
 
+// Tab goes through the controls in the order of a turn: throw, keep dice, pass. A hidden or
+// disabled one is passed over.
+void Plateau::ordonnerTabulation() {
+    QWidget* precedent = Gobelet;
+    for (std::size_t i = 0; i < rules::NB_DES; ++i) {
+        for (QWidget* de : {static_cast<QWidget*>(De[i]), static_cast<QWidget*>(SelectDe[i])}) {
+            setTabOrder(precedent, de);
+            precedent = de;
+        }
+    }
+    setTabOrder(precedent, ButStop);
+}
+
 void Plateau::toucheDe(int de) {
     if (m_jeu.deCliquable(de)) {
         emit DeClick(de);
@@ -266,10 +294,12 @@ void Plateau::dessinerDe(int n) {
     ImageCliquable* selectDe = SelectDe[static_cast<std::size_t>(n - 1)];
     de->montrer(face(f.m_imageDe[n]));
     decrireFace(de, f.m_imageDe[n]);
+    de->setDe(f.m_imageDe[n], false);
     de->setVisible(!f.m_ecarte[n]);
     de->setCliquable(m_jeu.deCliquable(n));
     selectDe->montrer(face(f.m_imageSelectDe[n]));
     decrireFace(selectDe, f.m_imageSelectDe[n]);
+    selectDe->setDe(f.m_imageSelectDe[n], true);
     selectDe->setVisible(f.m_ecarte[n]);
     selectDe->setCliquable(m_jeu.selectDeCliquable(n));
 }
@@ -298,10 +328,18 @@ Plateau::Vue Plateau::lireVue() const {
 
 void Plateau::dessiner() {
     Vue vue = lireVue();
-    if (vue == m_vue) {
-        return;
+    if (vue != m_vue) {
+        m_vue = std::move(vue);
+        dessinerVue();
     }
-    m_vue = std::move(vue);
+    // What the game did is told after it is drawn, and even when nothing on the board changed.
+    m_lecture.rangeesChangees();
+    if (const QString annonce = m_annonces.suivantes(); !annonce.isEmpty()) {
+        m_lecture.annoncer(annonce);
+    }
+}
+
+void Plateau::dessinerVue() {
     const turn::Fenetre& f = m_jeu.fenetre();
     for (int n = 1; n <= rules::NB_DES; ++n) {
         dessinerDe(n);

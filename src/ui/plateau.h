@@ -2,7 +2,9 @@
 #pragma once
 
 #include "turn/jeu.h"
+#include "ui/annonces.h"
 #include "ui/image_cliquable.h"
+#include "ui/lecture_plateau.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -22,10 +24,12 @@ class BullesAide;
 // The board, the main window's client area: the dice, the cup, the tokens, the labels and the
 // pass button. It draws them from the game it reads, and hands on each click and key as the
 // game's operation of the same name; a key does only what a click on its element could do now.
-class Plateau final : public QWidget {
+class Plateau final : public QWidget, public PlateauLu {
     Q_OBJECT
 public:
     Plateau(const turn::Jeu& jeu, QWidget* parent);
+
+    LecturePlateau& lecture() override { return m_lecture; }
 
     // Gives the board, the faces, the cup and the tokens their pictures at the screen's scale.
     void poserImages();
@@ -44,6 +48,7 @@ private:
     void creerJoueurs();
     void creerButStop();
     void creerTouches();
+    void ordonnerTabulation();
     // Key 1, 2 or 3: sets the die aside or brings it back, whichever its click would do now.
     void toucheDe(int de);
     QLabel* creerEtiquette(const char* nom, const QFont& police, const QColor& couleur,
@@ -67,12 +72,15 @@ private:
         bool operator==(const Vue&) const = default;
     };
     Vue lireVue() const;
+    void dessinerVue();
 
     const turn::Jeu& m_jeu;
     // What was drawn last; none before the first drawing and after the pictures change.
     std::optional<Vue> m_vue;
     BullesAide* m_bulles;
     std::array<QPixmap, rules::NB_FACES> m_faces;
+    LecturePlateau m_lecture{this};
+    Annonces m_annonces{m_jeu};
 
     QLabel* m_fond; // the board's picture, named "Plateau"
     std::array<ImageCliquable*, rules::NB_DES> De{};

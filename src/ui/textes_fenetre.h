@@ -40,17 +40,39 @@ inline constexpr std::string_view TOUCHE_ENTREE = traduisible("Tavlo32", "Entré
 // description.
 inline constexpr std::string_view NOM_PLATEAU = traduisible("Tavlo32", "Plateau");
 inline constexpr std::string_view NOM_DE = traduisible("Tavlo32", "Dé %1");
-inline constexpr std::string_view NOM_SELECT_DE = traduisible("Tavlo32", "Dé %1 écarté");
 inline constexpr std::string_view NOM_GOBELET = traduisible("Tavlo32", "Gobelet");
 inline constexpr std::string_view NOM_ETI_LANCER = traduisible("Tavlo32", "Numéro du lancer");
 inline constexpr std::string_view NOM_ETI_JOUEUR =
     traduisible("Tavlo32", "Joueur dont c'est le tour");
 inline constexpr std::string_view NOM_ETI_REPOS = traduisible("Tavlo32", "Égalité");
 inline constexpr std::string_view NOM_CPS_MAXI = traduisible("Tavlo32", "Nombre de coups maximum");
-inline constexpr std::string_view NOM_JETON = traduisible("Tavlo32", "Jeton du pot %1");
-inline constexpr std::string_view NOM_JETON_JOUEUR =
-    traduisible("Tavlo32", "Jeton %1 du joueur %2");
 inline constexpr std::string_view DESCRIPTION_FACE = traduisible("Tavlo32", "Face %1");
+// What the cup's and the dice's one action does.
+inline constexpr std::string_view ACTION_GOBELET = traduisible("Tavlo32", "Lancer les dés");
+inline constexpr std::string_view ACTION_DE = traduisible("Tavlo32", "Écarter ce dé");
+inline constexpr std::string_view ACTION_SELECT_DE =
+    traduisible("Tavlo32", "Remettre ce dé en jeu");
+// A row of tokens, read as one element: its holder and its count. French puts the singular on
+// none and one.
+inline constexpr std::string_view NOM_RANGEE = traduisible("Tavlo32", "%1 : %2");
+inline constexpr std::string_view NOM_POT = traduisible("Tavlo32", "Pot");
+inline constexpr std::string_view JETON = traduisible("Tavlo32", "%1 jeton");
+inline constexpr std::string_view JETONS = traduisible("Tavlo32", "%1 jetons");
+
+// What a screen reader announces of the game, sentence by sentence.
+inline constexpr std::string_view ANNONCE_LANCER =
+    traduisible("Tavlo32", "%1 : %2, %3, %4."); // the thrower, the faces
+inline constexpr std::string_view ANNONCE_ECARTE = traduisible("Tavlo32", "Dé %1 écarté.");
+inline constexpr std::string_view ANNONCE_REMIS = traduisible("Tavlo32", "Dé %1 remis en jeu.");
+inline constexpr std::string_view ANNONCE_COMBINAISON = traduisible("Tavlo32", "Combinaison %1.");
+inline constexpr std::string_view ANNONCE_RESTANTS =
+    traduisible("Tavlo32", "Lancers restants : %1.");
+inline constexpr std::string_view ANNONCE_DON = traduisible("Tavlo32", "%1 donne %2 à %3.");
+inline constexpr std::string_view LE_POT = traduisible("Tavlo32", "Le pot");
+inline constexpr std::string_view ANNONCE_EGALITE =
+    traduisible("Tavlo32", "Égalité : aucun jeton ne bouge.");
+inline constexpr std::string_view ANNONCE_RANGEES = traduisible("Tavlo32", "%1, %2, %3.");
+inline constexpr std::string_view ANNONCE_MAIN = traduisible("Tavlo32", "Main à %1.");
 
 inline constexpr std::string_view MENU_NOUVELLE = traduisible("Tavlo32", "&Nouvelle Partie");
 inline constexpr std::string_view MENU_1_JOUEUR = traduisible("Tavlo32", "1 Joueur");

@@ -62,6 +62,24 @@ TEST_F(JeuTest, LeLancerDureSeptTopsEtTireLesFacesDeLHeureDuJour) {
     EXPECT_FALSE(jeu.lancerEnCours()) << "the tick raised under the box drew a frame at once";
 }
 
+TEST_F(DeuxJoueurs, LeRecitDitLesDesGardesEtLesJetonsDonnes) {
+    const Recit& r = jeu.recit();
+    lancer({6, 5, 2});
+    jeu.DeClick(1);
+    lancer({6, 3, 1});
+    EXPECT_EQ(r.m_lancers, 6);
+    EXPECT_TRUE(r.m_ecartes[1]);
+    EXPECT_FALSE(r.m_ecartes[2] || r.m_ecartes[3]);
+    jeu.ButStopClick();
+    EXPECT_EQ(r.m_passes, 5);
+    EXPECT_EQ(r.m_jetonsDonnes, 0) << "a first player's pass moves no token";
+    // Marie's 654 beats Paul's 631: she gives him two of her ten tokens.
+    jouerTour({6, 5, 4});
+    EXPECT_EQ(r.m_jetonsDonnes, 2);
+    EXPECT_EQ(r.m_donneur, Rangee::Joueur2);
+    EXPECT_EQ(r.m_receveur, Rangee::Joueur1);
+}
+
 TEST_F(DeuxJoueurs, LeSecondJoueurLanceAuPlusAutantQueLePremier) {
     const rules::EtatJeu& e = jeu.etat();
     EXPECT_FALSE(e.Charge);

@@ -58,11 +58,12 @@ echec() {
     exit 1
 }
 
-# Waits up to 10 s for a command to succeed.
+# Waits up to 30 s for a command to succeed: a shared CI machine may be busy enough for openbox
+# to need more than 10 s to start.
 attendre() {
-    for _ in $(seq 200); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
+    local fin=$((SECONDS + 30))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$fin" ] || return 1
         sleep 0.05
     done
-    return 1
 }
