@@ -9,7 +9,9 @@ cd "$(dirname "$0")/.."
 PAQUETS=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev qt6-wayland
+    qt6-tools-dev qt6-l10n-tools # lupdate and lrelease, which build the translations
     fonts-liberation
+    qt6-translations-l10n # Qt's own texts (menus of the edit fields) in the player's language
 )
 PAQUETS_TESTS=(
     googletest libgtest-dev libbenchmark-dev

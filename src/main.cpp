@@ -3,11 +3,13 @@
 #include "ui/boite_message.h"
 #include "ui/dialogues_qt.h"
 #include "ui/horloge_systeme.h"
+#include "ui/langue.h"
 #include "ui/lecteur_son.h"
 #include "ui/mirvo32.h"
 
 int main(int argc, char** argv) {
     tavlo::ui::ApplicationTavlo application(argc, argv);
+    const tavlo::ui::Langue langue;
     tavlo::ui::HorlogeSysteme horloge;
     tavlo::ui::LecteurSon son;
     tavlo::ui::BoitesQt boites;

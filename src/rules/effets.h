@@ -1,6 +1,8 @@
 // Copyright 2026 the Tavlo32 developers.
 #pragma once
 
+#include "rules/texte.h"
+
 #include <string>
 #include <variant>
 
@@ -20,7 +22,7 @@ struct JouerSon {
 
 struct AfficherBoite {
     TypeBoite m_type;
-    std::string m_texte; // a carriage return starts a new line
+    Texte m_texte; // a carriage return starts a new line
     bool operator==(const AfficherBoite&) const = default;
 };
 

@@ -24,25 +24,25 @@ inline Siege autre(Siege s) {
 // waiting for the shell.
 struct Partie {
     EtatJeu m_etat;
-    std::array<std::string, 2> m_noms{std::string(textes::JOUEUR1_DEPART),
-                                      std::string(textes::JOUEUR2_DEPART)};
+    // A name typed is taken as it is; the names the game gives are its own texts.
+    std::array<Texte, 2> m_noms{Texte(textes::JOUEUR1_DEPART), Texte(textes::JOUEUR2_DEPART)};
     std::optional<Siege> m_tour; // empty before the first game: the turn label shows nothing
     std::vector<Effet> m_effets;
     int m_boitesOuvertes = 0; // message boxes queued and not yet reported closed
 
-    const std::string& nom(Siege s) const { return m_noms[static_cast<std::size_t>(s) - 1]; }
-    std::string& nom(Siege s) { return m_noms[static_cast<std::size_t>(s) - 1]; }
+    const Texte& nom(Siege s) const { return m_noms[static_cast<std::size_t>(s) - 1]; }
+    Texte& nom(Siege s) { return m_noms[static_cast<std::size_t>(s) - 1]; }
     Jetons& jetons(Siege s) { return s == Siege::Un ? m_etat.Jetons1 : m_etat.Jetons2; }
 
     // ORDY is player 2 of the one-player mode.
     bool estOrdy(Siege s) const { return m_etat.ModeSolo && s == Siege::Deux; }
 
     // The turn label and the tie label, as drawn.
-    std::string etiJoueur() const { return m_tour ? nom(*m_tour) : std::string(); }
+    Texte etiJoueur() const { return m_tour ? nom(*m_tour) : Texte(); }
     bool etiReposVisible() const { return m_etat.Repos; }
 
     void jouer(Son son) { m_effets.emplace_back(std::in_place_type<JouerSon>, son); }
-    void afficher(TypeBoite type, std::string texte) {
+    void afficher(TypeBoite type, Texte texte) {
         m_effets.emplace_back(std::in_place_type<AfficherBoite>, type, std::move(texte));
         ++m_boitesOuvertes;
     }

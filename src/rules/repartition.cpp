@@ -71,18 +71,12 @@ Issue gagnantEtMise(const EtatJeu& e, Siege second) {
     return {e.Valeur > e.ValeurPremier ? second : premier, 1};
 }
 
-std::string texteFinDeManche(const Partie& p, Siege gagnant) {
-    std::string texte;
-    if (p.estOrdy(gagnant)) {
-        texte = std::string(textes::MEILLEUR);
-    } else {
-        texte =
-            std::string(textes::BRAVO) + p.nom(gagnant) + std::string(textes::POINT_EXCLAMATION);
-    }
-    texte += textes::DEUX_CR;
+Texte texteFinDeManche(const Partie& p, Siege gagnant) {
+    const Texte vainqueur =
+        p.estOrdy(gagnant) ? Texte(textes::MEILLEUR) : Texte(textes::BRAVO, {p.nom(gagnant)});
     const bool uneChacun = p.m_etat.Manches1 == 1 && p.m_etat.Manches2 == 1;
-    texte += uneChacun ? textes::LA_BELLE : textes::AUTRE_MANCHE;
-    return texte;
+    return Texte::telQuel(std::string(textes::PARAGRAPHES),
+                          {vainqueur, Texte(uneChacun ? textes::LA_BELLE : textes::AUTRE_MANCHE)});
 }
 
 } // namespace
@@ -139,7 +133,7 @@ void REPARTITION(Partie& p) {
     }
 
     if (p.estOrdy(second) && !egalite && gagnant != second && !e.MancheFinie) {
-        p.afficher(TypeBoite::Personnalise, std::string(textes::A_MOI));
+        p.afficher(TypeBoite::Personnalise, Texte(textes::A_MOI));
     }
 
     e.ValeurPremier = 0;

@@ -7,6 +7,7 @@
 namespace tavlo::turn {
 
 using rules::NB_DES;
+using rules::Texte;
 namespace textes = rules::textes;
 
 namespace {
@@ -113,26 +114,26 @@ void Jeu::MenuSonClick() {
 }
 
 void Jeu::unJoueur(const std::optional<std::string>& nom1) {
-    m_partie.nom(Siege::Un) = nom1.value_or(std::string(textes::JOUEUR1_DEFAUT));
-    m_partie.nom(Siege::Deux) = std::string(textes::NOM_ORDY);
+    m_partie.nom(Siege::Un) = nom1 ? Texte::telQuel(*nom1) : Texte(textes::JOUEUR1_DEFAUT);
+    m_partie.nom(Siege::Deux) = Texte::telQuel(std::string(textes::NOM_ORDY));
     m_partie.m_etat.ModeSolo = true;
     m_partie.m_tour = Siege::Un;
 }
 
 void Jeu::deuxJoueurs(const std::optional<std::pair<std::string, std::string>>& noms) {
     m_partie.m_etat.ModeSolo = false;
-    m_partie.nom(Siege::Un) = noms ? noms->first : std::string(textes::JOUEUR1_DEFAUT);
-    m_partie.nom(Siege::Deux) = noms ? noms->second : std::string(textes::JOUEUR2_DEFAUT);
+    m_partie.nom(Siege::Un) = noms ? Texte::telQuel(noms->first) : Texte(textes::JOUEUR1_DEFAUT);
+    m_partie.nom(Siege::Deux) = noms ? Texte::telQuel(noms->second) : Texte(textes::JOUEUR2_DEFAUT);
     m_partie.m_tour = Siege::Un;
 }
 
-std::string Jeu::texteManches() const {
+Texte Jeu::texteManches() const {
     const rules::EtatJeu& e = m_partie.m_etat;
-    return std::string(textes::MANCHES_POUR) + m_partie.nom(Siege::Un) +
-           std::string(textes::DEUX_POINTS) + std::to_string(e.Manches1) +
-           std::string(textes::DEUX_CR) + std::string(textes::MANCHES_POUR) +
-           m_partie.nom(Siege::Deux) + std::string(textes::DEUX_POINTS) +
-           std::to_string(e.Manches2);
+    const auto manches = [this](Siege s, int nombre) {
+        return Texte(textes::MANCHES_POUR, {m_partie.nom(s), Texte::nombre(nombre)});
+    };
+    return Texte::telQuel(std::string(textes::PARAGRAPHES),
+                          {manches(Siege::Un, e.Manches1), manches(Siege::Deux, e.Manches2)});
 }
 
 std::vector<rules::Effet> Jeu::prendreEffets() {
@@ -303,13 +304,12 @@ void Jeu::noterReglement(const std::array<int, 3>& avant) {
 }
 
 void Jeu::afficherCoupsMaxi() {
-    m_fenetre.m_cpsMaxi =
-        std::string(textes::COUPS_MAXI) + std::to_string(m_partie.m_etat.CoupsMaxi);
+    m_fenetre.m_cpsMaxi = Texte(textes::COUPS_MAXI, {Texte::nombre(m_partie.m_etat.CoupsMaxi)});
 }
 
 void Jeu::afficherNumLancer() {
     m_fenetre.m_etiLancer =
-        std::string(textes::LANCER_NUMERO) + std::to_string(m_partie.m_etat.NumLancer);
+        Texte(textes::LANCER_NUMERO, {Texte::nombre(m_partie.m_etat.NumLancer)});
 }
 
 void Jeu::avancer() {

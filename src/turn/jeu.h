@@ -25,8 +25,8 @@ struct Fenetre {
     bool m_desActifs = true;                        // the six dice images take clicks
     bool m_gobeletVisible = false;
     bool m_butStopActif = true;
-    std::string m_etiLancer; // "Lancer n° " and the number of the next throw
-    std::string m_cpsMaxi{rules::textes::COUPS_MAXI_DEPART};
+    rules::Texte m_etiLancer; // "Lancer n° " and the number of the next throw
+    rules::Texte m_cpsMaxi{rules::textes::COUPS_MAXI_DEPART};
     bool m_son = true;      // the menu's sound switch
     bool m_sablier = false; // the hourglass cursor, shown while a throw animates
 
@@ -73,7 +73,7 @@ public:
     void deuxJoueurs(const std::optional<std::pair<std::string, std::string>>& noms);
 
     // The text of the rounds-won box.
-    std::string texteManches() const;
+    rules::Texte texteManches() const;
 
     // Effects queued since the last call, in order. A message box among them holds the game until
     // the shell reports it closed with BoiteFermee(); a tick meanwhile is only remembered.
@@ -86,8 +86,8 @@ public:
     // What the window draws.
     const rules::EtatJeu& etat() const { return m_partie.m_etat; }
     const Fenetre& fenetre() const { return m_fenetre; }
-    const std::string& nomJoueur(Siege s) const { return m_partie.nom(s); }
-    std::string etiJoueur() const { return m_partie.etiJoueur(); }
+    const rules::Texte& nomJoueur(Siege s) const { return m_partie.nom(s); }
+    rules::Texte etiJoueur() const { return m_partie.etiJoueur(); }
     bool etiReposVisible() const { return m_partie.etiReposVisible(); }
     bool jetonVisible(Rangee rangee, int slot) const;
     const Recit& recit() const { return m_recit; }

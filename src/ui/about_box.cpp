@@ -3,6 +3,7 @@
 #include "ui/dialogue_fixe.h"
 #include "ui/disposition.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -54,7 +55,7 @@ QIcon coche() {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(textes::qt(textes::TITRE_A_PROPOS));
+    setWindowTitle(traduit(textes::TITRE_A_PROPOS));
     setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(298, 213);
 
@@ -65,14 +66,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     // are set for every state.
     Panel1->setEnabled(false);
 
-    QLabel* ProductName = etiquette(Panel1, "ProductName", textes::qt(textes::TITRE),
-                                    {104, 8, 62, 20}, police(MS_SANS_SERIF, 16, true));
+    QLabel* ProductName = etiquette(Panel1, "ProductName", traduit(textes::TITRE), {104, 8, 62, 20},
+                                    police(MS_SANS_SERIF, 16, true));
     ProductName->setAutoFillBackground(true);
     colorier(ProductName, QPalette::Window, ARGENT);
     colorier(ProductName, QPalette::WindowText, Qt::yellow);
-    etiquette(Panel1, "Version", textes::qt(textes::VERSION).arg(QStringLiteral(TAVLO_VERSION)),
+    etiquette(Panel1, "Version", traduit(textes::VERSION).arg(QStringLiteral(TAVLO_VERSION)),
               {105, 28, 65, 13}, police(MS_SANS_SERIF, 11, true));
-    etiquette(Panel1, "Copyright", textes::qt(textes::COPYRIGHT), {48, 52, 173, 13}, font());
+    etiquette(Panel1, "Copyright", traduit(textes::COPYRIGHT), {48, 52, 173, 13}, font());
 
     auto* Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -83,9 +84,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, FENETRE_DIALOGUE) {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     colorier(Memo1, QPalette::Base, MARINE);
     colorier(Memo1, QPalette::Text, Qt::white);
-    Memo1->setPlainText(textes::qt(textes::MEMO));
+    Memo1->setPlainText(traduit(textes::MEMO));
 
-    auto* OKButton = new QPushButton(coche(), textes::qt(textes::OK), this);
+    auto* OKButton = new QPushButton(coche(), traduit(textes::OK), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(120, 184, 75, 25);
     OKButton->setDefault(true);

@@ -1,6 +1,7 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "ui/aide.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,10 +14,10 @@ namespace tavlo::ui {
 
 namespace {
 
-const QString PAGE = QStringLiteral("tavlo32.html");
-const QString TITRE = textes::qt(textes::TITRE_AIDE);
-const QString INTROUVABLE = textes::qt(textes::AIDE_INTROUVABLE);
-const QString DOSSIERS_CONSULTES = textes::qt(textes::DOSSIERS_CONSULTES);
+// The help page in the player's language.
+QString page() {
+    return traduit(textes::PAGE_AIDE);
+}
 
 } // namespace
 
@@ -30,7 +31,7 @@ TAide::TAide(QWidget* parent, QStringList dossiers)
     : QWidget(parent, Qt::Window), m_dossiers(std::move(dossiers)),
       m_navigateur(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("Aide"));
-    setWindowTitle(TITRE);
+    setWindowTitle(traduit(textes::TITRE_AIDE));
     resize(640, 560);
     m_navigateur->setObjectName(QStringLiteral("Navigateur"));
     m_navigateur->setOpenExternalLinks(true);
@@ -50,13 +51,13 @@ QString TAide::chercher(const QString& fichier) const {
 }
 
 void TAide::montrer() {
-    const QString chemin = chercher(PAGE);
+    const QString chemin = chercher(page());
     if (chemin.isEmpty()) {
-        montrerIntrouvable(PAGE);
+        montrerIntrouvable(page());
     } else {
         m_navigateur->setSource(QUrl::fromLocalFile(chemin));
         const QString titre = m_navigateur->documentTitle();
-        setWindowTitle(titre.isEmpty() ? TITRE : titre);
+        setWindowTitle(titre.isEmpty() ? traduit(textes::TITRE_AIDE) : titre);
     }
     show();
     raise();
@@ -64,13 +65,14 @@ void TAide::montrer() {
 }
 
 void TAide::montrerIntrouvable(const QString& page) {
-    QString message = QStringLiteral("<p>") + (INTROUVABLE + page).toHtmlEscaped() +
-                      QStringLiteral("</p><p>") + DOSSIERS_CONSULTES.toHtmlEscaped();
+    QString message =
+        QStringLiteral("<p>") + traduit(textes::AIDE_INTROUVABLE).arg(page).toHtmlEscaped() +
+        QStringLiteral("</p><p>") + traduit(textes::DOSSIERS_CONSULTES).toHtmlEscaped();
     for (const QString& dossier : m_dossiers) {
         message += QStringLiteral("<br>") + QDir::toNativeSeparators(dossier).toHtmlEscaped();
     }
     m_navigateur->setHtml(message + QStringLiteral("</p>"));
-    setWindowTitle(TITRE);
+    setWindowTitle(traduit(textes::TITRE_AIDE));
 }
 
 } // namespace tavlo::ui

@@ -3,6 +3,7 @@
 
 #include "rules/combinaisons.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include <QStringList>
 
@@ -16,12 +17,12 @@ using turn::Rangee;
 
 // "1 jeton", "7 jetons": French puts the singular on none and one.
 QString compte(int jetons) {
-    return textes::qt(jetons > 1 ? textes::JETONS : textes::JETON).arg(jetons);
+    return traduit(jetons > 1 ? textes::JETONS : textes::JETON).arg(jetons);
 }
 
 // A sentence about die 1, 2 or 3.
 QString phraseDe(std::string_view texte, int de) {
-    return textes::qt(texte).arg(de);
+    return traduit(texte).arg(de);
 }
 
 } // namespace
@@ -59,8 +60,8 @@ QString Annonces::suivantes() {
 
 QString Annonces::lancer() const {
     const rules::EtatJeu& e = m_jeu.etat();
-    QStringList phrases{textes::qt(textes::ANNONCE_LANCER)
-                            .arg(textes::qt(m_jeu.etiJoueur()))
+    QStringList phrases{traduit(textes::ANNONCE_LANCER)
+                            .arg(lu(m_jeu.etiJoueur()))
                             .arg(e.ValDe[1])
                             .arg(e.ValDe[2])
                             .arg(e.ValDe[3])};
@@ -70,9 +71,9 @@ QString Annonces::lancer() const {
         }
     }
     if (e.Rang != rules::RANG_ORDINAIRE) {
-        phrases << textes::qt(textes::ANNONCE_COMBINAISON).arg(e.Valeur);
+        phrases << traduit(textes::ANNONCE_COMBINAISON).arg(e.Valeur);
     }
-    phrases << textes::qt(textes::ANNONCE_RESTANTS).arg(std::max(0, e.CoupsRestants));
+    phrases << traduit(textes::ANNONCE_RESTANTS).arg(std::max(0, e.CoupsRestants));
     return phrases.join(QLatin1Char(' '));
 }
 
@@ -83,16 +84,16 @@ QString Annonces::passe() const {
     if (e.ValeurPremier == 0) {
         const turn::Recit& recit = m_jeu.recit();
         phrases << (recit.m_jetonsDonnes > 0
-                        ? textes::qt(textes::ANNONCE_DON)
-                              .arg(recit.m_donneur == Rangee::Pot ? textes::qt(textes::LE_POT)
+                        ? traduit(textes::ANNONCE_DON)
+                              .arg(recit.m_donneur == Rangee::Pot ? traduit(textes::LE_POT)
                                                                   : nomRangee(recit.m_donneur),
                                    compte(recit.m_jetonsDonnes), nomRangee(recit.m_receveur))
-                        : textes::qt(textes::ANNONCE_EGALITE));
-        phrases << textes::qt(textes::ANNONCE_RANGEES)
+                        : traduit(textes::ANNONCE_EGALITE));
+        phrases << traduit(textes::ANNONCE_RANGEES)
                        .arg(rangee(Rangee::Pot), rangee(Rangee::Joueur1), rangee(Rangee::Joueur2));
     }
     if (!e.MancheFinie) {
-        phrases << textes::qt(textes::ANNONCE_MAIN).arg(textes::qt(m_jeu.etiJoueur()));
+        phrases << traduit(textes::ANNONCE_MAIN).arg(lu(m_jeu.etiJoueur()));
     }
     return phrases.join(QLatin1Char(' '));
 }
@@ -100,11 +101,11 @@ QString Annonces::passe() const {
 QString Annonces::nomRangee(Rangee rangee) const {
     switch (rangee) {
     case Rangee::Pot:
-        return textes::qt(textes::NOM_POT);
+        return traduit(textes::NOM_POT);
     case Rangee::Joueur1:
-        return textes::qt(m_jeu.nomJoueur(rules::Siege::Un));
+        return lu(m_jeu.nomJoueur(rules::Siege::Un));
     case Rangee::Joueur2:
-        return textes::qt(m_jeu.nomJoueur(rules::Siege::Deux));
+        return lu(m_jeu.nomJoueur(rules::Siege::Deux));
     }
     return {};
 }
@@ -118,7 +119,7 @@ int Annonces::jetons(Rangee rangee) const {
 }
 
 QString Annonces::rangee(Rangee rangee) const {
-    return textes::qt(textes::NOM_RANGEE).arg(nomRangee(rangee), compte(jetons(rangee)));
+    return traduit(textes::NOM_RANGEE).arg(nomRangee(rangee), compte(jetons(rangee)));
 }
 
 } // namespace tavlo::ui

@@ -2,6 +2,7 @@
 #include "ui/boite_message.h"
 #include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -28,9 +29,9 @@ QMessageBox::Icon icone(rules::TypeBoite type) {
 QString titre(rules::TypeBoite type) {
     switch (type) {
     case rules::TypeBoite::Avertissement:
-        return textes::qt(textes::TITRE_AVERTISSEMENT);
+        return traduit(textes::TITRE_AVERTISSEMENT);
     case rules::TypeBoite::Information:
-        return textes::qt(textes::TITRE_INFORMATION);
+        return traduit(textes::TITRE_INFORMATION);
     case rules::TypeBoite::Personnalise:
         return QApplication::applicationName();
     }
@@ -71,7 +72,7 @@ BoiteMessage::BoiteMessage(QMessageBox::Icon icone, const QString& titre, const 
     setText(couperTexte(texte, fontMetrics(), ecranDe(*this)->geometry().width() / 2));
     setDefaultButton(QMessageBox::Ok);
     setEscapeButton(QMessageBox::Ok);
-    button(QMessageBox::Ok)->setText(textes::qt(textes::OK));
+    button(QMessageBox::Ok)->setText(traduit(textes::OK));
     // The one button stands centred below the text and the icon, whatever the style prefers.
     findChild<QDialogButtonBox*>()->setCenterButtons(true);
 }

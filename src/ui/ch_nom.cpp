@@ -3,6 +3,7 @@
 #include "ui/boite_message.h"
 #include "ui/dialogue_fixe.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include "rules/verification_noms.h"
 
@@ -98,7 +99,7 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, QRec
 TChNom::TChNom(QWidget* parent, std::function<void(const QString&)> avertissement)
     : QDialog(parent, FENETRE_DIALOGUE), m_avertissement(std::move(avertissement)) {
     setObjectName(QStringLiteral("ChNom"));
-    setWindowTitle(textes::qt(textes::TITRE_CH_NOM));
+    setWindowTitle(traduit(textes::TITRE_CH_NOM));
     setFont(police(MS_SANS_SERIF, 11));
     setFixedSize(313, 214);
 
@@ -108,16 +109,16 @@ TChNom::TChNom(QWidget* parent, std::function<void(const QString&)> avertissemen
     Bevel1->setGeometry(8, 8, 297, 161);
 
     // The two blanks after "du" are part of the caption.
-    etiquette(this, "Label1", textes::qt(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
+    etiquette(this, "Label1", traduit(textes::ENTREZ_PREMIER), {32, 24, 235, 20},
               police(MS_SANS_SERIF, 16));
     Nom1 = saisie(this, "Nom1", {32, 48, 129, 28});
-    Label2 = etiquette(this, "Label2", textes::qt(textes::ENTREZ_SECOND), {32, 96, 230, 20},
+    Label2 = etiquette(this, "Label2", traduit(textes::ENTREZ_SECOND), {32, 96, 230, 20},
                        police(MS_SANS_SERIF, 16));
     Nom2 = saisie(this, "Nom2", {32, 120, 129, 28});
 
-    OKBtn = bouton(this, "OKBtn", textes::qt(textes::OK), {79, 180, 75, 25});
+    OKBtn = bouton(this, "OKBtn", traduit(textes::OK), {79, 180, 75, 25});
     OKBtn->setDefault(true);
-    CancelBtn = bouton(this, "CancelBtn", textes::qt(textes::ANNULER), {159, 180, 75, 25});
+    CancelBtn = bouton(this, "CancelBtn", traduit(textes::ANNULER), {159, 180, 75, 25});
 
     setTabOrder(Nom1, Nom2);
     setTabOrder(Nom2, OKBtn);
@@ -151,7 +152,7 @@ void TChNom::OKBtnClick() {
                             {nom2.constData(), static_cast<std::size_t>(nom2.size())}, nom2Visible);
     for (const std::string_view texte : avertissements) {
         QApplication::beep();
-        m_avertissement(textes::qt(texte));
+        m_avertissement(traduit(texte));
     }
     if (avertissements.empty()) {
         accept();

@@ -9,6 +9,7 @@
 #include "ui/service_dialogues.h"
 #include "ui/service_son.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -33,7 +34,7 @@ constexpr QSize CLIENT_NON_MAXIMISE{427, 254};
 TMirvo32::TMirvo32(const turn::Horloge& horloge, ServiceBoites& boites, ServiceSon& son)
     : m_jeu(horloge), m_boites(boites), m_son(son) {
     setObjectName(QStringLiteral("Mirvo32"));
-    setWindowTitle(textes::qt(textes::TITRE));
+    setWindowTitle(traduit(textes::TITRE));
     // No system menu and no minimise, maximise or close button: "&Quitter" is the way out.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(police(MS_SANS_SERIF, 11));
@@ -80,7 +81,7 @@ void TMirvo32::creerBarreEtat() {
     barre->setObjectName(QStringLiteral("StatusBar1"));
     barre->setSizeGripEnabled(false);
     barre->setFixedHeight(HAUTEUR_BARRE_ETAT);
-    auto* copyright = new QLabel(textes::qt(textes::COPYRIGHT), barre);
+    auto* copyright = new QLabel(traduit(textes::COPYRIGHT), barre);
     copyright->setObjectName(QStringLiteral("Panneau1"));
     copyright->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     barre->addWidget(copyright, 1);
@@ -104,7 +105,7 @@ void TMirvo32::creerMenu() {
     barre->setObjectName(QStringLiteral("MainMenu1"));
     auto ajouter = [this](QMenu* menu, const char* nom, std::string_view texte,
                           const QKeySequence& raccourci, auto handler) {
-        QAction* action = menu->addAction(textes::qt(texte));
+        QAction* action = menu->addAction(traduit(texte));
         action->setObjectName(QLatin1String(nom));
         action->setShortcut(raccourci);
         connect(action, &QAction::triggered, this, handler);
@@ -114,7 +115,7 @@ void TMirvo32::creerMenu() {
         menu->addSeparator()->setObjectName(QLatin1String(nom));
     };
 
-    QMenu* MenuNouvelle = barre->addMenu(textes::qt(textes::MENU_NOUVELLE));
+    QMenu* MenuNouvelle = barre->addMenu(traduit(textes::MENU_NOUVELLE));
     MenuNouvelle->setObjectName(QStringLiteral("MenuNouvelle"));
     // The reset runs each time the submenu opens, before anything is chosen in it.
     connect(MenuNouvelle, &QMenu::aboutToShow, this, &TMirvo32::MenuNouvelleClick);
@@ -131,7 +132,7 @@ void TMirvo32::creerMenu() {
                 Menu2JoueursClick();
             });
 
-    QMenu* scores = barre->addMenu(textes::qt(textes::MENU_SCORES));
+    QMenu* scores = barre->addMenu(traduit(textes::MENU_SCORES));
     scores->setObjectName(QStringLiteral("MenuScores"));
     ajouter(scores, "MenuManches", textes::MENU_MANCHES, QKeySequence(Qt::Key_F8),
             &TMirvo32::MenuManchesClick);
@@ -139,7 +140,7 @@ void TMirvo32::creerMenu() {
     ajouter(scores, "MenuZero", textes::MENU_ZERO, QKeySequence(Qt::Key_F10),
             &TMirvo32::MenuZeroClick);
 
-    QMenu* aide = barre->addMenu(textes::qt(textes::MENU_AIDE));
+    QMenu* aide = barre->addMenu(traduit(textes::MENU_AIDE));
     aide->setObjectName(QStringLiteral("MenuAide"));
     ajouter(aide, "MenuAidesur", textes::MENU_AIDE_SUR, QKeySequence(),
             &TMirvo32::MenuAidesurClick);
@@ -150,7 +151,7 @@ void TMirvo32::creerMenu() {
     ajouter(aide, "MenuApropos", textes::MENU_A_PROPOS, QKeySequence(),
             &TMirvo32::MenuAproposClick);
 
-    QAction* quitter = barre->addAction(textes::qt(textes::MENU_QUITTER));
+    QAction* quitter = barre->addAction(traduit(textes::MENU_QUITTER));
     quitter->setObjectName(QStringLiteral("MenuQuitter"));
     connect(quitter, &QAction::triggered, this, &TMirvo32::MenuQuitterClick);
 }
@@ -175,9 +176,8 @@ void TMirvo32::Menu2JoueursClick() {
 }
 
 void TMirvo32::MenuManchesClick() {
-    sousUneBoite([&] {
-        m_boites.afficher(rules::TypeBoite::Information, textes::qt(m_jeu.texteManches()));
-    });
+    sousUneBoite(
+        [&] { m_boites.afficher(rules::TypeBoite::Information, lu(m_jeu.texteManches())); });
     apresEvenement();
 }
 
@@ -275,7 +275,7 @@ void TMirvo32::prendreEffets() {
             if (const auto* son = std::get_if<rules::JouerSon>(&effet)) {
                 m_son.jouer(son->m_son);
             } else if (const auto* boite = std::get_if<rules::AfficherBoite>(&effet)) {
-                m_boites.afficher(boite->m_type, textes::qt(boite->m_texte));
+                m_boites.afficher(boite->m_type, lu(boite->m_texte));
                 m_jeu.BoiteFermee();
                 dessiner();
             }

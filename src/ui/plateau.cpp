@@ -6,6 +6,7 @@
 #include "ui/dialogue_fixe.h"
 #include "ui/disposition.h"
 #include "ui/textes_fenetre.h"
+#include "ui/traduction.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -29,7 +30,7 @@ QPixmap image(const QString& nom, qreal ratio) {
 
 // A tooltip that also names the key doing the same as the click.
 QString bulle(std::string_view texte, const QString& touche) {
-    return textes::qt(textes::BULLE_TOUCHE).arg(textes::qt(texte), touche);
+    return traduit(textes::BULLE_TOUCHE).arg(traduit(texte), touche);
 }
 
 ImageCliquable* creerImage(const char* nom, QWidget* parent) {
@@ -39,8 +40,8 @@ ImageCliquable* creerImage(const char* nom, QWidget* parent) {
 }
 
 // A label sizes itself to its text; an empty one keeps its design size.
-void poserTexte(QLabel* etiquette, const std::string& texte) {
-    const QString nouveau = textes::qt(texte);
+void poserTexte(QLabel* etiquette, const rules::Texte& texte) {
+    const QString nouveau = lu(texte);
     if (etiquette->text() == nouveau) {
         return;
     }
@@ -56,7 +57,7 @@ void poserTexte(QLabel* etiquette, const std::string& texte) {
 // The face a die shows, for a screen reader; set only when it changes, as every tick draws.
 void decrireFace(QWidget* de, int face) {
     const QString description = face >= 1 && face <= rules::NB_FACES
-                                    ? textes::qt(textes::DESCRIPTION_FACE).arg(face)
+                                    ? traduit(textes::DESCRIPTION_FACE).arg(face)
                                     : QString();
     if (de->accessibleDescription() != description) {
         de->setAccessibleDescription(description);
@@ -64,8 +65,8 @@ void decrireFace(QWidget* de, int face) {
 }
 
 // Setting a group box's title repaints it even when unchanged; every tick draws the window.
-void poserTitre(QGroupBox* boite, const std::string& titre) {
-    const QString nouveau = textes::qt(titre);
+void poserTitre(QGroupBox* boite, const rules::Texte& titre) {
+    const QString nouveau = lu(titre);
     if (boite->title() != nouveau) {
         boite->setTitle(nouveau);
     }
@@ -88,7 +89,7 @@ Plateau::Plateau(const turn::Jeu& jeu, QWidget* parent)
     placer(m_fond, "Plateau");
     m_fond->setScaledContents(true);
     // A screen reader reads the board as this widget; its picture is only the felt.
-    setAccessibleName(textes::qt(textes::NOM_PLATEAU));
+    setAccessibleName(traduit(textes::NOM_PLATEAU));
     m_lecture.cacher(m_fond);
     creerDes();
     creerImages();
@@ -107,13 +108,13 @@ void Plateau::creerDes() {
         const QString touche = QString::fromLatin1(numero);
         De[i] = creerImage(("De" + numero).constData(), this);
         De[i]->setToolTip(bulle(textes::BULLE_DE, touche));
-        De[i]->setAccessibleName(textes::qt(textes::NOM_DE).arg(touche));
-        De[i]->setAction(textes::qt(textes::ACTION_DE), touche);
+        De[i]->setAccessibleName(traduit(textes::NOM_DE).arg(touche));
+        De[i]->setAction(traduit(textes::ACTION_DE), touche);
         connect(De[i], &ImageCliquable::clicked, this, [this, n] { emit DeClick(n); });
         SelectDe[i] = creerImage(("SelectDe" + numero).constData(), this);
         SelectDe[i]->setToolTip(bulle(textes::BULLE_SELECT_DE, touche));
-        SelectDe[i]->setAccessibleName(textes::qt(textes::NOM_DE).arg(touche));
-        SelectDe[i]->setAction(textes::qt(textes::ACTION_SELECT_DE), touche);
+        SelectDe[i]->setAccessibleName(traduit(textes::NOM_DE).arg(touche));
+        SelectDe[i]->setAction(traduit(textes::ACTION_SELECT_DE), touche);
         connect(SelectDe[i], &ImageCliquable::clicked, this, [this, n] { emit SelectDeClick(n); });
         m_bulles->surveiller(De[i]);
         m_bulles->surveiller(SelectDe[i]);
@@ -123,9 +124,9 @@ void Plateau::creerDes() {
 // The cup and the pot's tokens.
 void Plateau::creerImages() {
     Gobelet = creerImage("Gobelet", this);
-    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, textes::qt(textes::TOUCHE_ESPACE)));
-    Gobelet->setAccessibleName(textes::qt(textes::NOM_GOBELET));
-    Gobelet->setAction(textes::qt(textes::ACTION_GOBELET), textes::qt(textes::TOUCHE_ESPACE));
+    Gobelet->setToolTip(bulle(textes::BULLE_GOBELET, traduit(textes::TOUCHE_ESPACE)));
+    Gobelet->setAccessibleName(traduit(textes::NOM_GOBELET));
+    Gobelet->setAction(traduit(textes::ACTION_GOBELET), traduit(textes::TOUCHE_ESPACE));
     Gobelet->hide();
     connect(Gobelet, &ImageCliquable::clicked, this, &Plateau::GobeletClick);
     m_bulles->surveiller(Gobelet);
@@ -159,14 +160,14 @@ void Plateau::creerEtiquettes() {
     Eti_Lancer = creerEtiquette("Eti_Lancer", police(TIMES_NEW_ROMAN, 19), JAUNE, QColor());
     EtiJoueur = creerEtiquette("EtiJoueur", police(TIMES_NEW_ROMAN, 15), JAUNE, Qt::black);
     EtiRepos = creerEtiquette("EtiRepos", police(TIMES_NEW_ROMAN, 19), JAUNE, MARINE);
-    EtiRepos->setText(textes::qt(rules::textes::REPOS));
+    EtiRepos->setText(traduit(rules::textes::REPOS));
     EtiRepos->setAccessibleDescription(EtiRepos->text());
     EtiRepos->hide();
     CpsMaxi = creerEtiquette("CpsMaxi", police(TIMES_NEW_ROMAN, 16, true), ROUGE, Qt::black);
-    Eti_Lancer->setAccessibleName(textes::qt(textes::NOM_ETI_LANCER));
-    EtiJoueur->setAccessibleName(textes::qt(textes::NOM_ETI_JOUEUR));
-    EtiRepos->setAccessibleName(textes::qt(textes::NOM_ETI_REPOS));
-    CpsMaxi->setAccessibleName(textes::qt(textes::NOM_CPS_MAXI));
+    Eti_Lancer->setAccessibleName(traduit(textes::NOM_ETI_LANCER));
+    EtiJoueur->setAccessibleName(traduit(textes::NOM_ETI_JOUEUR));
+    EtiRepos->setAccessibleName(traduit(textes::NOM_ETI_REPOS));
+    CpsMaxi->setAccessibleName(traduit(textes::NOM_CPS_MAXI));
 }
 
 // Each player's box, with his tokens inside it: "J101" is player 1's first.
@@ -195,12 +196,12 @@ void Plateau::creerJoueurs() {
 }
 
 void Plateau::creerButStop() {
-    ButStop = new QPushButton(textes::qt(textes::PASSER), this);
+    ButStop = new QPushButton(traduit(textes::PASSER), this);
     placer(ButStop, "ButStop");
     // Tab reaches the button, a click does not give it the keyboard. Space and Enter stay the
     // game's keys even while it has it, as the board's shortcuts come before the button's keys.
     ButStop->setFocusPolicy(Qt::TabFocus);
-    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, textes::qt(textes::TOUCHE_ENTREE)));
+    ButStop->setToolTip(bulle(textes::BULLE_BUT_STOP, traduit(textes::TOUCHE_ENTREE)));
     m_bulles->surveiller(ButStop);
     ButStop->setFont(police(TIMES_NEW_ROMAN, 16, true));
     colorier(ButStop, QPalette::ButtonText, Qt::black, false);

@@ -66,8 +66,8 @@ private:
         bool m_gobeletCliquable = false;
         bool m_butStopCliquable = false;
         bool m_etiReposVisible = false;
-        std::string m_etiJoueur;
-        std::array<std::string, 2> m_noms;
+        rules::Texte m_etiJoueur;
+        std::array<rules::Texte, 2> m_noms;
         std::array<std::array<bool, rules::NB_JETONS>, 3> m_jetons{};
         bool operator==(const Vue&) const = default;
     };

@@ -23,8 +23,13 @@ inline void PrintTo(const JouerSon& s, std::ostream* os) {
     *os << "son " << std::array{"LANCER", "BRAVO", "MEILLEUR"}.at(static_cast<int>(s.m_son));
 }
 
+inline void PrintTo(const Texte& t, std::ostream* os) {
+    *os << '"' << t.lire() << '"';
+}
+
 inline void PrintTo(const AfficherBoite& b, std::ostream* os) {
-    *os << "boite " << static_cast<int>(b.m_type) << " \"" << b.m_texte << '"';
+    *os << "boite " << static_cast<int>(b.m_type) << ' ';
+    PrintTo(b.m_texte, os);
 }
 
 } // namespace tavlo::rules

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # The built program under Xvfb with a window manager: the window maps maximised, shows navy at
 # its corners and the felt green on the board, stays maximised when its title bar is double
-# clicked, a click on the cup after opening "&Nouvelle Partie" starts a throw, and "&Quitter" ends
-# the program with status 0.
-# Usage: fenetre_e2e.sh PROGRAM. Exits 77 (skipped) when a tool it needs is missing.
+# clicked, the Help menu opens from its key, a click on the cup after opening "&Nouvelle Partie"
+# starts a throw, Enter passes the hand, and "&Quitter" ends the program with status 0.
+# Usage: fenetre_e2e.sh PROGRAM [LANG]: the program runs under that locale alone (fr_FR.UTF-8
+# by default), and an English one must give the English menus ("&Help"). Exits 77 (skipped) when
+# a tool it needs is missing.
 set -euo pipefail
 programme=$1
+langue=${2:-fr_FR.UTF-8}
+case "$langue" in
+en*) touche_aide=h ;;
+*) touche_aide=a ;;
+esac
 
 . "$(dirname "$0")/bureau_virtuel.sh" xdotool xwininfo import convert
 demarrer_bureau
 
-en_fond "$programme" >"$travail/sortie" 2>&1
+en_fond env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$langue" "$programme" >"$travail/sortie" 2>&1
 programme_pid=${pids[-1]}
 
 attendre xdotool search --onlyvisible --class tavlo32 || echec "the window never mapped"
@@ -52,8 +59,15 @@ taille=$(xwininfo -id "$fenetre" | awk '/Width|Height/ {printf "%s ", $2}')
 [ "$taille" = "$largeur $hauteur " ] || echec "the window was resized to $taille"
 xprop -id "$fenetre" _NET_WM_STATE | grep -q MAXIMIZED_HORZ || echec "no longer maximised"
 
-# Opening "&Nouvelle Partie" resets the game and shows the cup; closing it chooses nothing.
 xdotool search --onlyvisible --class tavlo32 windowactivate --sync %@ 2>/dev/null || true
+# The Help menu's key is the first letter of its name in the player's language.
+xdotool key alt+$touche_aide
+attendre sh -c "[ \$(xdotool search --onlyvisible --class tavlo32 | wc -l) -gt 1 ]" ||
+    echec "Alt+$touche_aide opened no menu under LANG=$langue"
+xdotool key Escape
+sleep 0.3
+
+# Opening "&Nouvelle Partie" resets the game and shows the cup; closing it chooses nothing.
 xdotool key alt+n
 sleep 0.5
 xdotool key Escape
@@ -75,6 +89,13 @@ sleep 4
 capture "$travail/fin.png"
 if cmp -s "$travail/nouvelle.png" "$travail/fin.png"; then
     echec "the dice did not move"
+fi
+# Enter passes the hand to the second player: the labels of the turn change.
+xdotool key Return
+sleep 0.5
+capture "$travail/passe.png"
+if cmp -s "$travail/fin.png" "$travail/passe.png"; then
+    echec "Enter did not pass the hand"
 fi
 
 # "&Quitter" ends the program with status 0.

@@ -25,6 +25,7 @@ echec=0
 for f in \
     usr/games/tavlo32 \
     usr/share/tavlo32/aide/tavlo32.html \
+    usr/share/tavlo32/aide/tavlo32_en.html \
     usr/share/applications/fr.tavlo32.Tavlo32.desktop \
     usr/share/metainfo/fr.tavlo32.Tavlo32.metainfo.xml \
     usr/share/icons/hicolor/32x32/apps/tavlo32.png \
@@ -34,7 +35,8 @@ for f in \
     usr/share/icons/hicolor/256x256/apps/tavlo32.png \
     usr/share/doc/tavlo32/copyright \
     usr/share/doc/tavlo32/changelog.gz \
-    usr/share/man/man6/tavlo32.6.gz; do
+    usr/share/man/man6/tavlo32.6.gz \
+    usr/share/man/fr/man6/tavlo32.6.gz; do
     [ -s "$racine/$f" ] || { echo "missing from the package: $f"; echec=1; }
 done
 [ -x "$racine/usr/games/tavlo32" ] || { echo "usr/games/tavlo32 is not executable"; echec=1; }
@@ -53,6 +55,7 @@ zcat "$racine/usr/share/doc/tavlo32/changelog.gz" | head -n 1 | grep -q "^tavlo3
 for bibliotheque in libqt6widgets6 libqt6multimedia6 libc6; do
     champ Depends | grep -q "$bibliotheque" || { echo "Depends lacks $bibliotheque"; echec=1; }
 done
+champ Recommends | grep -q qt6-translations-l10n || { echo "Recommends lacks Qt's translations"; echec=1; }
 echo "== Depends: $(champ Depends)"
 # What broke: the description lost its one semicolon.
 champ Description | grep -qF 'like; the' || { echo "Description: $(champ Description)"; echec=1; }
