@@ -85,6 +85,7 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     tiquer(6);
     EXPECT_FALSE(jeu.lancerEnCours())
         << "the pause's second tick drew the next throw's first frame";
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]) << "the kept die comes back for the next decision";
     laisserJouerOrdy();
     EXPECT_EQ(jeu.etat().ValeurPremier, 421);
     EXPECT_FALSE(jeu.fenetre().m_ecarte[3]);

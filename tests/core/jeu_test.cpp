@@ -135,6 +135,7 @@ TEST_F(DeuxJoueurs, NouvellePartieEnPleinTourRepartAuPropre) {
     EXPECT_FALSE(jeu.fenetre().m_sablier);
     EXPECT_FALSE(jeu.butStopCliquable()) << "the first player must throw before passing";
     EXPECT_FALSE(jeu.fenetre().m_ecarte[1]);
+    EXPECT_EQ(jeu.fenetre().m_imageDe[1], 1) << "the dice show their starting face";
     EXPECT_FALSE(jeu.deCliquable(2));
     EXPECT_EQ(jeu.etat().RangPremier, 0);
     EXPECT_EQ(compterJetons(jeu.etat().Pot), 11);
