@@ -72,23 +72,22 @@ TEST_F(PartieSolo, UneMancheContreOrdy) {
     tiquer(9);
     EXPECT_EQ(jeu.prendreEffets(), A_MOI);
 
-    // Hand 6: ORDY, first with three throws and three tokens, keeps the 1 of 531, stops on 421.
-    des.prevoir({5, 3, 1});
-    des.prevoir({4, 2, 1});
+    // Hand 6: ORDY, first with three throws and three tokens, keeps the 1 of 153, stops on 421.
+    des.prevoir({1, 5, 3});
+    des.prevoir({6, 4, 2}); // the die kept shows its 1 whatever is drawn for it
     jeu.BoiteFermee();
     tiquer(7);
-    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]) << "ORDY decides at the end of its pause";
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[1]) << "ORDY decides at the end of its pause";
     tiquer(1);
-    EXPECT_TRUE(jeu.fenetre().m_ecarte[3]);
-    EXPECT_FALSE(jeu.fenetre().m_ecarte[1] || jeu.fenetre().m_ecarte[2]);
-    EXPECT_EQ(jeu.fenetre().m_imageSelectDe[3], 1);
+    EXPECT_TRUE(jeu.fenetre().m_ecarte[1]);
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[2] || jeu.fenetre().m_ecarte[3]);
+    EXPECT_EQ(jeu.fenetre().m_imageSelectDe[1], 1);
     tiquer(6);
     EXPECT_FALSE(jeu.lancerEnCours())
         << "the pause's second tick drew the next throw's first frame";
-    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]) << "the kept die comes back for the next decision";
+    EXPECT_FALSE(jeu.fenetre().m_ecarte[1]) << "the kept die comes back for the next decision";
     laisserJouerOrdy();
     EXPECT_EQ(jeu.etat().ValeurPremier, 421);
-    EXPECT_FALSE(jeu.fenetre().m_ecarte[3]);
     // Paul matches it with his last throw: a tie, and ORDY opens the replay at once.
     lancer({6, 5, 2});
     lancer({4, 2, 1});

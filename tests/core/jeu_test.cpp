@@ -1,6 +1,8 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "jeu_fixture.h"
 
+#include <algorithm>
+
 namespace tavlo::turn {
 namespace {
 
@@ -11,6 +13,7 @@ protected:
     void SetUp() override {
         JeuTest::SetUp();
         jeu.MenuNouvelleClick();
+        jeu.unJoueur("PAUL"); // a game against ORDY first: MARIE must not be played by it
         jeu.deuxJoueurs(std::pair<std::string, std::string>{"PAUL", "MARIE"});
         // Marie loses ten tokens from the pot, then Paul the last one: Paul opens the unloading
         // phase.
@@ -35,6 +38,17 @@ TEST_F(JeuTest, AvantLaPremierePartieSeulLeMenuRepond) {
     EXPECT_EQ(jeu.texteManches(), "Manches pour Joueur 1 : 0\r\rManches pour ORDY : 0");
 }
 
+TEST(Generateur, TireLesSixFacesEtAucuneAutre) {
+    Generateur g;
+    g.semer(43'200'000);
+    std::array<int, 8> tirages{};
+    for (int tirage = 0; tirage < 600; ++tirage) {
+        tirages.at(static_cast<std::size_t>(g.face())) += 1;
+    }
+    EXPECT_EQ(tirages[0] + tirages[7], 0);
+    EXPECT_EQ(std::count(tirages.begin() + 1, tirages.begin() + 7, 0), 0);
+}
+
 TEST_F(JeuTest, LeLancerDureSeptTopsEtTireLesFacesDeLHeureDuJour) {
     jeu.MenuNouvelleClick();
     des.prevoirHeure(43'200'000);
@@ -50,13 +64,15 @@ TEST_F(JeuTest, LeLancerDureSeptTopsEtTireLesFacesDeLHeureDuJour) {
 
     jeu.ButStopClick();
     jeu.MenuSonClick();
+    tiquer(1); // a tick raised before the click draws the first frame at once
     jeu.GobeletClick();
     EXPECT_TRUE(jeu.prendreEffets().empty()) << "the sound is switched off";
+    const int face = jeu.fenetre().m_imageDe[1];
     jeu.BoiteOuverte(); // a box that the window opens by itself holds the throw
     tiquer(10);
-    EXPECT_EQ(jeu.fenetre().m_imageDe[1], 3) << "no frame is drawn under the box";
+    EXPECT_EQ(jeu.fenetre().m_imageDe[1], face) << "no frame is drawn under the box";
     jeu.BoiteFermee();
-    tiquer(5);
+    tiquer(4);
     EXPECT_TRUE(jeu.lancerEnCours());
     tiquer(1);
     EXPECT_FALSE(jeu.lancerEnCours()) << "the tick raised under the box drew a frame at once";
@@ -139,6 +155,7 @@ TEST_F(DeuxJoueurs, NouvellePartieEnPleinTourRepartAuPropre) {
     EXPECT_FALSE(jeu.deCliquable(2));
     EXPECT_EQ(jeu.etat().RangPremier, 0);
     EXPECT_EQ(compterJetons(jeu.etat().Pot), 11);
+    EXPECT_EQ(compterJetons(jeu.etat().Jetons2), 0);
     EXPECT_EQ(jeu.fenetre().m_cpsMaxi, "Nombre de coups maxi:1");
     tiquer(10);
     EXPECT_EQ(jeu.fenetre().m_etiLancer, "Lancer n° 1") << "the cancelled throw is not counted";
