@@ -24,8 +24,12 @@ void placer(QWidget* element, const char* nom) {
 // The stored picture of that name for a screen of that scale: its double-size rendering where
 // the screen has more than one pixel to the window's unit. Qt reads the scale from the "@2x" in
 // the name, so either picture covers the same place on the board.
+QString nomImage(const QString& nom, qreal ratio) {
+    return ratio > 1 ? QStringLiteral(":/%1@2x").arg(nom) : QStringLiteral(":/") + nom;
+}
+
 QPixmap image(const QString& nom, qreal ratio) {
-    return QPixmap(ratio > 1 ? QStringLiteral(":/%1@2x").arg(nom) : QStringLiteral(":/") + nom);
+    return QPixmap(nomImage(nom, ratio));
 }
 
 // A tooltip that also names the key doing the same as the click.
@@ -87,7 +91,6 @@ Plateau::Plateau(const turn::Jeu& jeu, QWidget* parent)
     // boxes and the button last, over every picture and label.
     m_fond = new QLabel(this);
     placer(m_fond, "Plateau");
-    m_fond->setScaledContents(true);
     // A screen reader reads the board as this widget; its picture is only the felt.
     setAccessibleName(traduit(textes::NOM_PLATEAU));
     m_lecture.cacher(m_fond);
@@ -271,7 +274,15 @@ void Plateau::toucheDe(int de) {
 void Plateau::poserImages() {
     m_vue.reset(); // the dice take the new faces at the next drawing
     const qreal ratio = devicePixelRatio();
-    m_fond->setPixmap(image(QStringLiteral("PLATEAU"), ratio));
+    // The felt is stretched to its place once, as a label that scales its contents would draw
+    // it. Only the stretched picture is kept: read as an image, the stored one stays out of the
+    // pixmap cache.
+    QPixmap fond = QPixmap::fromImage(
+        QImage(nomImage(QStringLiteral("PLATEAU"), ratio))
+            .convertToFormat(QImage::Format_RGB32)
+            .scaled(m_fond->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    fond.setDevicePixelRatio(ratio);
+    m_fond->setPixmap(fond);
     for (int f = 1; f <= rules::NB_FACES; ++f) {
         m_faces[static_cast<std::size_t>(f - 1)] = image(QStringLiteral("FACE%1").arg(f), ratio);
     }

@@ -18,7 +18,7 @@ demarrer_bureau() {
     en_fond Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" 2>/dev/null
     attendre test -s "$travail/ecran" || echec "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$travail/ecran")
-    en_fond openbox >/dev/null 2>&1
+    en_fond openbox >"$travail/openbox.log" 2>&1
     attendre sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-        echec "openbox did not start"
+        echec "openbox did not start: $(cat "$travail/openbox.log")"
 }
