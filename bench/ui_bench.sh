@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Measures the program under Xvfb with openbox, in one run, against a bare Qt window built here:
-# time from start to the first window mapped, resident memory 5 s after start, CPU time of one
-# whole throw and of 10 s idle. Not a test: it prints figures, their ratios to the bare window,
-# and a verdict against the goals. Given a second program, an earlier build, it measures that
-# one's throw in the same run, as the throw's goal is to cost no more than before.
+# time from start to the first window mapped, resident memory 5 s after start, CPU time of a
+# whole throw (the first of the run, and the next one) and of 10 s idle. Not a test: it prints
+# figures, their ratios to the bare window, and a verdict against the goals. Given a second
+# program, an earlier build, it measures that one's throws in the same run, as the throw's goal
+# is to cost no more than before.
 # Usage: bench/ui_bench.sh [PROGRAM [EARLIER-PROGRAM]]   (default: build/src/tavlo32)
 # Needs Xvfb, openbox, xdotool, xprop and g++ with the Qt 6 development files.
 set -euo pipefail
@@ -94,6 +95,7 @@ memoire_kb() {
     wait "$p" 2>/dev/null || true
 }
 rss_nu_kb=$(memoire_kb "$travail/nu")
+rss_nutexte_kb=$(memoire_kb "$travail/nutexte")
 
 "$programme" >/dev/null 2>&1 &
 pid=$!
@@ -136,6 +138,9 @@ lancer_us() {
     sleep 4
     echo $(($(cpu_us "$p") - avant))
 }
+# The first throw of a run also pays what is loaded at the first sound; the second is what every
+# throw after it costs, and is held to the goal.
+premier_lancer=$(lancer_us "$pid")
 lancer=$(lancer_us "$pid")
 kill "$pid"
 wait "$pid" 2>/dev/null || true
@@ -146,6 +151,7 @@ if [ -n "$avant_programme" ]; then
     pids+=("$pid_avant")
     until xdotool search --onlyvisible --classname tavlo32 >/dev/null 2>&1; do :; done
     sleep 5 # as long as the program had run before its own throw's menu, at the least
+    premier_lancer_avant=$(lancer_us "$pid_avant")
     lancer_avant=$(lancer_us "$pid_avant")
     kill "$pid_avant"
 fi
@@ -162,17 +168,20 @@ rss_plus_mb=$(awk -v a="$rss_kb" -v b="$rss_nu_kb" 'BEGIN {printf "%.1f", (a - b
 printf 'Start-up to first window mapped (median of %d): bare window %d ms, with a label and a timer %d ms, Tavlo32 %d ms\n' \
     "$ESSAIS" "$nu" "$nutexte" "$jeu"
 printf '  ratio to the bare window %s (goal <= 1.15): %s\n' "$r_demarrage" "$(verdict "$r_demarrage <= 1.15")"
-printf 'Resident memory 5 s after start: bare window %s MB, Tavlo32 %s MB\n' "$(mb "$rss_nu_kb")" "$(mb "$rss_kb")"
+printf 'Resident memory 5 s after start: bare window %s MB, with a label and a timer %s MB, Tavlo32 %s MB\n' \
+    "$(mb "$rss_nu_kb")" "$(mb "$rss_nutexte_kb")" "$(mb "$rss_kb")"
 printf '  Tavlo32 minus the bare window %s MB (goal <= 5 MB): %s\n' "$rss_plus_mb" "$(verdict "$rss_plus_mb <= 5")"
 printf 'CPU time of 10 s idle: bare window with a label and a 500 ms timer %s ms, Tavlo32 %s ms\n' \
     "$(ms "$repos_nu_us")" "$(ms "$repos_us")"
 printf '  ratio %s (goal <= 1.2): %s\n' "$r_repos" "$(verdict "$repos_us <= 1.2 * $repos_nu_us")"
 if [ -n "$lancer_avant" ]; then
-    printf 'CPU time of one whole throw (4 s from the click): earlier program %s ms, Tavlo32 %s ms\n' \
+    printf 'CPU time of the first throw (4 s from the click): earlier program %s ms, Tavlo32 %s ms\n' \
+        "$(ms "$premier_lancer_avant")" "$(ms "$premier_lancer")"
+    printf 'CPU time of the next throw (4 s from the click): earlier program %s ms, Tavlo32 %s ms\n' \
         "$(ms "$lancer_avant")" "$(ms "$lancer")"
     printf '  ratio %s (goal <= 1, no higher than before): %s\n' "$(ratio "$lancer" "$lancer_avant")" \
         "$(verdict "$lancer <= $lancer_avant")"
 else
-    printf 'CPU time of one whole throw (4 s from the click): %s ms (give the earlier program to compare)\n' \
-        "$(ms "$lancer")"
+    printf 'CPU time of the first throw %s ms, of the next one %s ms (4 s from the click; give the earlier program to compare)\n' \
+        "$(ms "$premier_lancer")" "$(ms "$lancer")"
 fi
