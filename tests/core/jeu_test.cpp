@@ -68,6 +68,7 @@ TEST_F(JeuTest, LeLancerDureSeptTopsEtTireLesFacesDeLHeureDuJour) {
     jeu.GobeletClick();
     EXPECT_TRUE(jeu.prendreEffets().empty()) << "the sound is switched off";
     const int face = jeu.fenetre().m_imageDe[1];
+    jeu.BoiteFermee();  // a close with no box open counts for nothing
     jeu.BoiteOuverte(); // a box that the window opens by itself holds the throw
     tiquer(10);
     EXPECT_EQ(jeu.fenetre().m_imageDe[1], face) << "no frame is drawn under the box";
@@ -117,6 +118,10 @@ TEST_F(DeuxJoueurs, LeSecondJoueurLanceAuPlusAutantQueLePremier) {
     EXPECT_EQ(compterJetons(e.Jetons1), 7) << "611 beats 311 and is worth six tokens";
     EXPECT_EQ(jeu.etiJoueur(), "PAUL") << "the loser opens the next hand";
     EXPECT_EQ(jeu.fenetre().m_cpsMaxi, "Nombre de coups maxi:3");
+    lancer({6, 5, 2});
+    lancer({6, 5, 2});
+    jouerTour({6, 5, 2});
+    EXPECT_EQ(jeu.fenetre().m_cpsMaxi, "Nombre de coups maxi:3") << "Paul threw three times";
 }
 
 class ClicsDes : public DeuxJoueurs, public testing::WithParamInterface<int> {};

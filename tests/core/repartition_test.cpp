@@ -64,9 +64,10 @@ TEST_P(Mains, LePerdantRecoitCeQueVautLaMeilleureCombinaison) {
 const Main MAINS[] = {
     {421, 111, 0, Siege::Un, 10},  {611, 111, 0, Siege::Deux, 7}, {611, 511, 0, Siege::Un, 6},
     {411, 511, 0, Siege::Deux, 5}, {411, 666, 0, Siege::Un, 4},   {666, 311, 0, Siege::Deux, 3},
-    {222, 211, 0, Siege::Un, 3},   {444, 543, 0, Siege::Un, 3},   {211, 654, 0, Siege::Un, 2},
-    {321, 432, 0, Siege::Deux, 2}, {653, 652, 0, Siege::Un, 1},   {221, 665, 0, Siege::Deux, 1},
-    {432, 431, 1, Siege::Un, 2},   {411, 411, 2, Siege::Deux, 4}, {652, 652, 1, Siege::Deux, 1}};
+    {222, 211, 0, Siege::Un, 3},   {444, 543, 0, Siege::Un, 3},   {555, 333, 0, Siege::Un, 3},
+    {333, 654, 0, Siege::Un, 3},   {211, 654, 0, Siege::Un, 2},   {321, 432, 0, Siege::Deux, 2},
+    {653, 652, 0, Siege::Un, 1},   {221, 665, 0, Siege::Deux, 1}, {432, 431, 1, Siege::Un, 2},
+    {411, 411, 2, Siege::Deux, 4}, {652, 652, 1, Siege::Deux, 1}};
 
 INSTANTIATE_TEST_SUITE_P(ParOrdreDeForce, Mains, testing::ValuesIn(MAINS));
 
