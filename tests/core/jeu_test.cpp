@@ -124,6 +124,14 @@ TEST_F(DeuxJoueurs, LeSecondJoueurLanceAuPlusAutantQueLePremier) {
     EXPECT_EQ(jeu.fenetre().m_cpsMaxi, "Nombre de coups maxi:3") << "Paul threw three times";
 }
 
+TEST_F(DeuxJoueurs, LaRemiseAZeroEffaceLesManchesDuSecondJoueur) {
+    jouerTour({6, 5, 2});
+    jouerTour({4, 2, 1}); // Marie's 421: she gives Paul her ten tokens and he holds all eleven
+    EXPECT_EQ(jeu.texteManches(), "Manches pour PAUL : 0\r\rManches pour MARIE : 1");
+    jeu.MenuZeroClick();
+    EXPECT_EQ(jeu.texteManches(), "Manches pour PAUL : 0\r\rManches pour MARIE : 0");
+}
+
 class ClicsDes : public DeuxJoueurs, public testing::WithParamInterface<int> {};
 
 TEST_P(ClicsDes, UnDeMisDeCoteGardeSaFaceJusquAuRetourEnJeu) {
