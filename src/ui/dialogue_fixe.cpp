@@ -7,8 +7,10 @@
 
 namespace tavlo::ui {
 
+// The family's substitute is named at once: Qt would first look for the family itself, fail, and
+// work out a list of fallback fonts for it, a tenth of the program's start-up.
 QFont police(QLatin1String famille, int pixels, bool gras) {
-    QFont resultat(famille);
+    QFont resultat(QFont::substitute(famille));
     resultat.setPixelSize(pixels);
     resultat.setBold(gras);
     return resultat;
