@@ -154,8 +154,9 @@ void DialoguesTest::aPropos() {
 }
 
 void DialoguesTest::boiteMessage_data() {
-    QTest::addColumn<int>("type"); // a TypeBoite, or -1 for the error box
-    QTest::newRow("avertissement") << 0;
+    // A TypeBoite, or -1 for the error box. The types differ only in their icon and title: one
+    // with an icon and one without stand for the three.
+    QTest::addColumn<int>("type");
     QTest::newRow("information") << 1;
     QTest::newRow("personnalisée") << 2;
     QTest::newRow("erreur") << -1;
