@@ -1,6 +1,8 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "fenetre_test.h"
 
+#include "rules/combinaisons.h"
+#include "ui/annonces.h"
 #include "ui/boite_message.h"
 #include "ui/wav.h"
 
@@ -24,10 +26,10 @@ int echelle() { // the screen's scale factor, 1 unless set
 }
 } // namespace
 
-// The main window as a player meets it: what it draws of the game, and the clicks, keys, menu
-// commands and ticks it hands on; the game held while he may not act; the pictures made for the
-// screen's scale; and the stored sounds, read in the format the program counts on, a damaged one
-// refused, not played.
+// The main window as a player meets it: what it draws of the game, what it tells a screen reader,
+// and the clicks, keys, menu commands and ticks it hands on; the game held while he may not act;
+// the pictures made for the screen's scale; and the stored sounds, read in the format the program
+// counts on, a damaged one refused, not played.
 class Mirvo32Test : public QObject {
     Q_OBJECT
 private slots:
@@ -36,6 +38,7 @@ private slots:
     void chaqueDe_data();
     void chaqueDe();
     void uneMancheContreOrdy();
+    void annonces();
     void bulle_data();
     void bulle();
     void quitter_data();
@@ -229,6 +232,51 @@ void Mirvo32Test::uneMancheContreOrdy() {
     t.choisir(QStringLiteral("MenuManches"));
     QVERIFY(manches.contains(QLatin1Char('1')));
     QVERIFY(!t.boites.vues.back().second.contains(QLatin1Char('1')));
+}
+
+void Mirvo32Test::annonces() {
+    // What a screen reader is told of a hand, read from the game alone (the end-to-end test checks
+    // that the board sends it in time): the throw with its faces, a combination only when it is
+    // one, the dice kept out of it and the throws left; a die set aside or brought back; the pass,
+    // and the settlement with who gave. The dice come from the clock, the same at every run.
+    tavlo::ui::test::HorlogeQuiAvance horloge;
+    tavlo::turn::Jeu jeu(horloge);
+    jeu.FormCreate();
+    jeu.MenuNouvelleClick();
+    tavlo::ui::Annonces annonces(jeu);
+    const tavlo::rules::EtatJeu& e = jeu.etat();
+    QString dit;
+    const auto lancer = [&] {
+        jeu.GobeletClick();
+        while (jeu.lancerEnCours()) {
+            jeu.TempoTimer();
+        }
+        dit = annonces.suivantes();
+        QVERIFY(dit.contains(
+            QStringLiteral(" : %1, %2, %3.").arg(e.ValDe[1]).arg(e.ValDe[2]).arg(e.ValDe[3])));
+        QCOMPARE(dit.contains(QStringLiteral("Combinaison ")),
+                 e.Rang != tavlo::rules::RANG_ORDINAIRE);
+        QVERIFY(dit.endsWith(QStringLiteral("Lancers restants : %1.").arg(e.CoupsRestants)));
+    };
+    for (int mains = 0; e.CoupsMaxi != 3 && mains < 40; ++mains) { // the pot pays one-throw hands
+        lancer();
+        jeu.ButStopClick();
+        annonces.suivantes();
+    }
+    lancer();
+    jeu.DeClick(1);
+    QCOMPARE(annonces.suivantes(), QStringLiteral("Dé 1 écarté."));
+    lancer();
+    QVERIFY2(dit.contains(QStringLiteral(". Dé 1 écarté. ")), qPrintable(dit));
+    jeu.SelectDeClick(1);
+    QCOMPARE(annonces.suivantes(), QStringLiteral("Dé 1 remis en jeu."));
+    jeu.ButStopClick();
+    QCOMPARE(annonces.suivantes(), QStringLiteral("Main à Joueur2."));
+    lancer();
+    jeu.ButStopClick();
+    QCOMPARE(annonces.suivantes(),
+             QStringLiteral("Joueur2 donne 1 jeton à Joueur1. Pot : 0 jeton, Joueur1 : 5 jetons, "
+                            "Joueur2 : 6 jetons. Main à Joueur1."));
 }
 
 void Mirvo32Test::bulle_data() {
