@@ -75,16 +75,13 @@ def rangees():
     return [o.name for o in plateau() if " jeton" in o.name]
 
 
+# What else a throw's or a settlement's announcement says is checked by the shell's Qt test.
 def lancer(joueur, t):
     """The throw's announcement: the faces the dice then show, in order, within 1 s of the stop."""
     t, _, _, texte = annonce(t, f"{joueur} : ", f"{joueur}'s throw")
     arret = depuis(0, "object:property-change:accessible-description")[-1][0]
     assert 0 <= t - arret <= DELAI, (texte, t - arret)
     assert texte.startswith(f"{joueur} : {', '.join(faces())}."), (texte, faces())
-    a, b, c = sorted(map(int, faces()), reverse=True)
-    # The rules name triples, two ones, 421 and runs of three.
-    nommee = a == b == c or b == c == 1 or (a, b, c) == (4, 2, 1) or a - 1 == b == c + 1
-    assert ("Combinaison " in texte) == nommee and "Lancers restants : 0." in texte, texte
     return t
 
 
@@ -155,10 +152,6 @@ assert 0 <= t - moment <= DELAI, (texte, t - moment)
 assert all(r in texte for r in rangees()), (texte, rangees())
 don = re.match(r"Le pot donne (\d+) jetons? à (\w+)\. ", texte)
 perdant = don[2] if don else "PAUL"  # after a tie the first player opens the replay
-# French puts the singular on none and one.
-assert (f"{perdant} : {don[1]} jeton{'s' * (int(don[1]) > 1)}" in rangees() and
-        f"Pot : {11 - int(don[1])} jeton" in texte if don else texte.startswith("Égalité")), texte
-assert texte.endswith(f"Main à {perdant}."), texte
 assert not depuis(0, "object:state-changed:checked"), "a die was set aside in a one-throw hand"
 
 # ORDY, second, says it lost; the scores box opens on F8; the menu's "Quitter" ends the game.
