@@ -221,6 +221,7 @@ void DialoguesTest::aide() {
     dialogues.afficherAide();
     const auto aides = fenetre.findChildren<QWidget*>(QStringLiteral("Aide"));
     QCOMPARE(aides.size(), 1);
+    QVERIFY(aides[0]->isVisible());
     QCOMPARE(aides[0]->windowTitle(), titre);
     QCOMPARE(aides[0]->findChild<QTextBrowser*>()->toPlainText().contains(dossier),
              titre == qt(tavlo::ui::textes::TITRE_AIDE));
