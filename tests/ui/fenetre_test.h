@@ -124,6 +124,7 @@ public:
         for (int tics = 0; QGuiApplication::overrideCursor() != nullptr && tics < 100; ++tics) {
             tic();
         }
+        QVERIFY2(QGuiApplication::overrideCursor() == nullptr, "the hourglass stayed");
     }
     // Plays hands of one throw each until a first player may throw three times.
     void jusquATroisCoups() {
