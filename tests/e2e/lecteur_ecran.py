@@ -2,8 +2,8 @@
 # A hand against ORDY played as a screen-reader user plays it, through the accessibility tree:
 # the cup's and the dice's actions and keys only. Every AT-SPI event the program sends is
 # recorded; each announcement (an object of role notification that starts showing) must come
-# within 1 s of the change it tells and carry what the tree then shows, and the board must read
-# as one element per die, per row of tokens and per label, with nothing hidden in it.
+# within 1 s of the change it tells and carry the faces and rows the tree then shows, and nothing
+# hidden may stand in the board's tree.
 # Usage: lecteur_ecran.py WORK-FOLDER   (writes WORK-FOLDER/pret once it listens)
 import pathlib
 import re
@@ -75,16 +75,13 @@ def rangees():
     return [o.name for o in plateau() if " jeton" in o.name]
 
 
+# What else a throw's or a settlement's announcement says is checked by the shell's Qt test.
 def lancer(joueur, t):
     """The throw's announcement: the faces the dice then show, in order, within 1 s of the stop."""
     t, _, _, texte = annonce(t, f"{joueur} : ", f"{joueur}'s throw")
     arret = depuis(0, "object:property-change:accessible-description")[-1][0]
     assert 0 <= t - arret <= DELAI, (texte, t - arret)
     assert texte.startswith(f"{joueur} : {', '.join(faces())}."), (texte, faces())
-    a, b, c = sorted(map(int, faces()), reverse=True)
-    # The rules name triples, two ones, 421 and runs of three.
-    nommee = a == b == c or b == c == 1 or (a, b, c) == (4, 2, 1) or a - 1 == b == c + 1
-    assert ("Combinaison " in texte) == nommee and "Lancers restants : 0." in texte, texte
     return t
 
 
@@ -117,16 +114,10 @@ attendre(lambda: depuis(0, "window:activate", "dialog"), "the names dialog")
 pyatspi.Registry.generateKeyboardEvent(0, "PAUL", pyatspi.KEY_STRING)
 touche("Return")
 attendre(lambda: element("Gobelet"), "the cup")
-# Every element shows; the dice and the rows of tokens are named, each label reads its text.
+# Every element the tree gives shows on the screen; what the elements read is the shell's Qt
+# test's.
 for o in plateau():
     assert o.getState().contains(pyatspi.STATE_SHOWING), f"hidden in the tree: {o.name!r}"
-noms = [o.name for o in plateau()]
-assert {"Dé 1", "Dé 2", "Dé 3", "Pot : 11 jetons", "PAUL : 0 jeton", "ORDY : 0 jeton"} <= set(
-    noms) and len(noms) == len(set(noms)) and not any("Jeton" in n for n in noms), noms
-etiquettes = {o.name: o.description for o in plateau() if o.getRoleName() == "label"}
-assert etiquettes["Numéro du lancer"] == "Lancer n° 1", etiquettes
-assert etiquettes["Joueur dont c'est le tour"] == "PAUL", etiquettes
-assert etiquettes["Nombre de coups maximum"].endswith("1"), etiquettes
 
 # Tab goes from the cup to the dice; the pass button, not yet usable, is left out.
 debut = time.monotonic()
@@ -155,10 +146,6 @@ assert 0 <= t - moment <= DELAI, (texte, t - moment)
 assert all(r in texte for r in rangees()), (texte, rangees())
 don = re.match(r"Le pot donne (\d+) jetons? à (\w+)\. ", texte)
 perdant = don[2] if don else "PAUL"  # after a tie the first player opens the replay
-# French puts the singular on none and one.
-assert (f"{perdant} : {don[1]} jeton{'s' * (int(don[1]) > 1)}" in rangees() and
-        f"Pot : {11 - int(don[1])} jeton" in texte if don else texte.startswith("Égalité")), texte
-assert texte.endswith(f"Main à {perdant}."), texte
 assert not depuis(0, "object:state-changed:checked"), "a die was set aside in a one-throw hand"
 
 # ORDY, second, says it lost; the scores box opens on F8; the menu's "Quitter" ends the game.
@@ -168,5 +155,3 @@ debut = time.monotonic()
 touche("F8")
 boite(debut, "Manches pour PAUL : 0")
 pyatspi.findDescendant(fenetre, lambda o: o.name == "Quitter").queryAction().doAction(0)
-print("\n".join(f"{t:8.2f} {role} {nom!r}" for t, genre, role, nom in evenements
-                if role in ("notification", "alert")))

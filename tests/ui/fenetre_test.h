@@ -18,7 +18,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -125,6 +124,7 @@ public:
         for (int tics = 0; QGuiApplication::overrideCursor() != nullptr && tics < 100; ++tics) {
             tic();
         }
+        QVERIFY2(QGuiApplication::overrideCursor() == nullptr, "the hourglass stayed");
     }
     // Plays hands of one throw each until a first player may throw three times.
     void jusquATroisCoups() {
@@ -142,19 +142,15 @@ public:
         QTest::keyClick(cible != nullptr ? cible : m_fenetre.get(), touche, modificateurs);
     }
 
-    int face(const QString& nom) const { // the face a die's box shows, 1..6, or 0
-        static const std::array<QImage, 6> faces = [] {
-            std::array<QImage, 6> images;
-            for (int f = 1; f <= 6; ++f) {
-                images[f - 1] =
-                    QImage(QStringLiteral(":/FACE%1").arg(f)).convertToFormat(QImage::Format_RGB32);
+    // The face a die's box shows, 1..6, or 0. The faces come through Qt's pixmap cache.
+    int face(const QString& nom) const {
+        const QImage vue = element<QLabel>(nom)->pixmap().toImage();
+        for (int f = 1; f <= 6; ++f) {
+            if (vue == QPixmap(QStringLiteral(":/FACE%1").arg(f)).toImage()) {
+                return f;
             }
-            return images;
-        }();
-        const QImage vue =
-            element<QLabel>(nom)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-        const auto trouvee = std::ranges::find(faces, vue);
-        return trouvee == faces.end() ? 0 : static_cast<int>(trouvee - faces.begin()) + 1;
+        }
+        return 0;
     }
     int jetons(const QString& rangee) const { // visible tokens of "Jeton", "J1" or "J2"
         const auto tous =
