@@ -15,7 +15,7 @@ PAQUETS=(
 )
 PAQUETS_TESTS=(
     googletest libgtest-dev libbenchmark-dev
-    xvfb xauth openbox x11-utils xdotool xclip python3 python3-xlib imagemagick
+    xvfb xauth openbox x11-utils xdotool python3 python3-xlib imagemagick
     pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream
     dpkg-dev file lintian

@@ -16,7 +16,7 @@ namespace tavlo::turn {
 using Faces = std::array<int, 3>;
 
 // Dice written in advance. Every throw reads the clock once, to seed the generator, so the clock
-// hands out the seeds of the coming throws in order; with none left it reads `m_heure`.
+// hands out the seeds of the coming throws in order; with none left it reads midnight.
 class DesPrevus final : public Horloge {
 public:
     // The seed whose seventh frame shows these faces (each frame draws the three dice in turn).
@@ -36,13 +36,13 @@ public:
     }
     void prevoirHeure(std::uint32_t ms) { m_graines.push_back(ms); }
     std::uint32_t millisecondesDuJour() const override {
-        const std::uint32_t graine = m_graines.empty() ? m_heure : m_graines.front();
-        if (!m_graines.empty()) {
-            m_graines.pop_front();
+        if (m_graines.empty()) {
+            return 0;
         }
+        const std::uint32_t graine = m_graines.front();
+        m_graines.pop_front();
         return graine;
     }
-    std::uint32_t m_heure = 0;
 
 private:
     mutable std::deque<std::uint32_t> m_graines;

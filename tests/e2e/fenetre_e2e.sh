@@ -27,10 +27,8 @@ attendre sh -c "xprop -id $fenetre _NET_WM_STATE | grep -q MAXIMIZED_HORZ" ||
     echec "the window is not maximised: $(xprop -id "$fenetre" _NET_WM_STATE)"
 attendre sh -c "xprop -id $fenetre WM_NAME | grep -q '\"Tavlo32\"'" || echec "caption"
 
-x0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left X/ {print $4}')
-y0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left Y/ {print $4}')
-largeur=$(xwininfo -id "$fenetre" | awk '/Width/ {print $2}')
-hauteur=$(xwininfo -id "$fenetre" | awk '/Height/ {print $2}')
+eval "$(xdotool getwindowgeometry --shell "$fenetre")" # X, Y, WIDTH and HEIGHT of the client area
+x0=$X y0=$Y largeur=$WIDTH hauteur=$HEIGHT
 sleep 0.5
 
 # The colour of one pixel of the screen, as "r,g,b".
@@ -69,13 +67,7 @@ sleep 0.3
 
 # "&Quitter" ends the program with status 0.
 xdotool key alt+q
-for _ in $(seq 100); do
-    kill -0 "$programme_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$programme_pid" 2>/dev/null; then
-    echec "the program did not end on \"&Quitter\""
-fi
+attendre sh -c "! kill -0 $programme_pid" || echec "the program did not end on \"&Quitter\""
 statut=0
 wait "$programme_pid" || statut=$?
 [ "$statut" -eq 0 ] || echec "exit status $statut"

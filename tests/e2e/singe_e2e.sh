@@ -5,7 +5,7 @@
 set -euo pipefail
 programme=$1
 
-. "$(dirname "$0")/bureau_virtuel.sh" xdotool xclip
+. "$(dirname "$0")/bureau_virtuel.sh" xdotool
 # python3-xlib serves the system's Python, whatever other one comes first in PATH.
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || { echo "SKIP: python3-xlib is missing"; exit 77; }
 . "$(dirname "$0")/../sanitizers/environnement.sh"

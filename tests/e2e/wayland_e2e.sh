@@ -53,10 +53,9 @@ attendre sh -c "swaymsg -s '$travail/sway.sock' -t get_tree | grep -q '\"app_id\
     echec "the window never mapped"
 
 # The dice, below the menu bar: De1 to De3 stand between 104, 168 and 337, 369 in the layout.
-des() { convert "$travail/$1.png" -crop 250x230+100+170 +repage "rgb:$travail/des-$1.rgb"; }
-capture() {
+capture() { # the screen, and the dice's part of it as raw pixels
     "${dans_la_session[@]}" grim "$travail/$1.png" || echec "grim could not take $1"
-    des "$1"
+    convert "$travail/$1.png" -crop 250x230+100+170 +repage "rgb:$travail/des-$1.rgb"
 }
 # The headless seat has no keyboard until wtype's virtual one appears: pause before and after.
 touches() { "${dans_la_session[@]}" wtype -s 600 "$@" -s 600 || echec "wtype $*"; }
