@@ -10,10 +10,8 @@
 set -euo pipefail
 programme=$1
 langue=${2:-fr_FR.UTF-8}
-case "$langue" in
-en*) touche_aide=h ;;
-*) touche_aide=a ;;
-esac
+touche_aide=a
+[[ $langue != en* ]] || touche_aide=h
 
 . "$(dirname "$0")/bureau_virtuel.sh" xdotool xwininfo import convert
 demarrer_bureau

@@ -37,10 +37,8 @@ attendre test -e "$travail/pret" || echec "the accessibility client did not star
 
 en_fond env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$programme" >"$travail/sortie" 2>&1
 programme_pid=${pids[-1]}
-statut=0
-wait "$client" || statut=$?
+wait "$client" || { cat "$travail/client.log"; echec "the screen reader's hand failed"; }
 cat "$travail/client.log"
-[ "$statut" -eq 0 ] || echec "the screen reader's hand failed"
 # The hand ends on "Quitter": the program leaves with status 0, the sanitized one without a report.
 attendre sh -c "! kill -0 $programme_pid" || echec "the program did not end on \"Quitter\""
 wait "$programme_pid" || echec "exit status $?"

@@ -5,7 +5,7 @@
 set -euo pipefail
 programme=$1
 
-. "$(dirname "$0")/bureau_virtuel.sh" xdotool xwininfo pulseaudio pactl parec sox
+. "$(dirname "$0")/bureau_virtuel.sh" xdotool pulseaudio pactl parec sox
 export PULSE_RUNTIME_PATH=$travail/pulse
 export PULSE_STATE_PATH=$travail/pulse
 export HOME=$travail
@@ -20,8 +20,7 @@ demarrer_bureau
 en_fond "$programme" >"$travail/sortie" 2>&1
 attendre xdotool search --onlyvisible --class tavlo32 || echec "the window never mapped"
 fenetre=$(xdotool search --onlyvisible --class tavlo32 | head -n1)
-x0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left X/ {print $4}')
-y0=$(xwininfo -id "$fenetre" | awk '/Absolute upper-left Y/ {print $4}')
+eval "$(xdotool getwindowgeometry --shell "$fenetre")" # X and Y of the client area
 xdotool search --onlyvisible --class tavlo32 windowactivate --sync %@ 2>/dev/null || true
 xdotool key alt+n
 sleep 0.5
@@ -31,7 +30,7 @@ sleep 0.5
 # Record the sink's monitor while the cup is clicked and the dice roll.
 en_fond parec -d nul.monitor --format=s16le --rate=11025 --channels=1 >"$travail/son.raw"
 sleep 0.5
-xdotool mousemove $((x0 + 592)) $((y0 + 100)) click 1
+xdotool mousemove $((X + 592)) $((Y + 100)) click 1
 sleep 4
 kill -- "-${pids[-1]}"
 sox -t raw -r 11025 -e signed -b 16 -c 1 "$travail/son.raw" -n stat 2>"$travail/stat" || true

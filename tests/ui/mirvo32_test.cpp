@@ -93,6 +93,7 @@ void Mirvo32Test::uneMain() {
     t.activer();
     // The window ticks every half second; the menu's dialogs open through their service.
     QVERIFY(t.tempoDemarre);
+    QVERIFY(!(t.fenetre().windowFlags() & Qt::WindowCloseButtonHint)); // "&Quitter" is the way out
     QCOMPARE(t.tempo()->interval(), 500);
     // Drawn before any event: the three dice show face 1, the cup waits for a game.
     QVERIFY(t.face(QStringLiteral("De1")) == 1 && !t.visible(QStringLiteral("Gobelet")));
@@ -238,6 +239,10 @@ void Mirvo32Test::uneMancheContreOrdy() {
              QStringLiteral("Dé 1|Dé 2|Dé 3|Pot : 0 jeton|Numéro du lancer|Joueur dont "
                             "c'est le tour|Nombre de coups maximum|PAUL : 0 jeton|"
                             "ORDY : 11 jetons|Passer la main"));
+    QCOMPARE(plateau->child(plateau->childCount()), nullptr); // a reader asking past the end
+    QCOMPARE(plateau->child(0)->actionInterface()->keyBindingsForAction(
+                 QAccessibleActionInterface::pressAction()),
+             QStringList{QStringLiteral("1")}); // die 1's key, told with its action
     QCOMPARE(sonsALaBoite, t.son.joues.size());
     QCOMPARE(t.son.joues.back(), Son::BRAVO);
     t.boites.pendantBoite = nullptr;
