@@ -1,12 +1,20 @@
 // Copyright 2026 the Tavlo32 developers.
 #include "rules/texte.h"
 
+#include <algorithm>
+
 namespace tavlo::rules {
 
 Texte Texte::telQuel(std::string mots, std::vector<Texte> parties) {
     Texte texte(mots, std::move(parties));
     texte.m_duJeu = false;
     return texte;
+}
+
+bool Texte::batiComme(const Texte& autre) const {
+    return m_duJeu == autre.m_duJeu && m_source == autre.m_source &&
+           std::ranges::equal(m_parties, autre.m_parties,
+                              [](const Texte& a, const Texte& b) { return a.batiComme(b); });
 }
 
 std::string Texte::lire(const Traduction& traduire) const {

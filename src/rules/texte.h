@@ -46,10 +46,15 @@ public:
     using Traduction = std::function<std::string(const std::string& source)>;
     std::string lire(const Traduction& traduire = {}) const;
 
-    // Two texts are equal when they read the same in French.
-    friend bool operator==(const Texte& a, const Texte& b) { return a.lire() == b.lire(); }
+    // Two texts are equal when they read the same in French. Texts built alike read the same, so
+    // they are found equal without being read: a state compared at every tick costs no reading.
+    friend bool operator==(const Texte& a, const Texte& b) {
+        return a.batiComme(b) || a.lire() == b.lire();
+    }
 
 private:
+    bool batiComme(const Texte& autre) const;
+
     std::string m_source;
     std::vector<Texte> m_parties;
     bool m_duJeu = true;
