@@ -27,5 +27,10 @@ TEST(Texte, TraduitLesTextesDuJeuPuisRemplitLesParties) {
     EXPECT_EQ(Texte::telQuel("%1 %", {Texte("Joueur 1")}).lire(enAnglais), "Player 1 %");
 }
 
+// Texts that read differently differ, even when built alike and compared without being read.
+TEST(Texte, LusDifferemmentDoncDifferents) {
+    EXPECT_NE(Texte("Joueur 1"), Texte("Joueur 2"));
+}
+
 } // namespace
 } // namespace tavlo::rules
